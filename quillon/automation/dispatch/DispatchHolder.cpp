@@ -1,0 +1,150 @@
+#include "DispatchHolder.h"
+
+#include "ProgIdRegistry.h"
+#include "ServerException.h"
+#include "StatusError.h"
+
+#include <iterator>
+#include <utility>
+
+CDispatchHolder::CDispatchHolder(IDispatch* dispatch, bool autoRelease) noexcept
+    : m_dispatch(dispatch), m_autoRelease(autoRelease)
+{}
+
+CDispatchHolder::CDispatchHolder(const CDispatchHolder& other) noexcept
+    : m_dispatch(other.m_dispatch), m_autoRelease(true)
+{
+    if (m_dispatch != nullptr)
+        m_dispatch->AddRef();
+}
+
+CDispatchHolder::CDispatchHolder(CDispatchHolder&& other) noexcept
+    : m_dispatch(std::exchange(other.m_dispatch, nullptr)), m_autoRelease(other.m_autoRelease)
+{}
+
+CDispatchHolder& CDispatchHolder::operator=(const CDispatchHolder& other) noexcept
+{
+    if (this == &other)
+        return *this;
+    // The new reference is taken before the old one goes, so assigning a
+    // holder of the same object never lets that object die in between.
+    IDispatch* previous = m_dispatch;
+    const bool releasePrevious = m_autoRelease;
+    m_dispatch = other.m_dispatch;
+    if (m_dispatch != nullptr)
+        m_dispatch->AddRef();
+    m_autoRelease = true;
+    if (previous != nullptr && releasePrevious)
+        previous->Release();
+    return *this;
+}
+
+CDispatchHolder& CDispatchHolder::operator=(CDispatchHolder&& other) noexcept
+{
+    if (this != &other) {
+        // A moved reference keeps its owner's release rule: it gains no count.
+        AttachDispatch(std::exchange(other.m_dispatch, nullptr), other.m_autoRelease);
+    }
+    return *this;
+}
+
+CDispatchHolder::~CDispatchHolder()
+{
+    ReleaseDispatch();
+}
+
+bool CDispatchHolder::CreateDispatch(std::string_view progId)
+{
+    IDispatch* dispatch = nullptr;
+    if (Failed(CProgIdRegistry::Instance().Create(progId, &dispatch)))
+        return false;
+    AttachDispatch(dispatch);
+    return true;
+}
+
+void CDispatchHolder::AttachDispatch(IDispatch* dispatch, bool autoRelease) noexcept
+{
+    IDispatch* previous = std::exchange(m_dispatch, dispatch);
+    const bool releasePrevious = std::exchange(m_autoRelease, autoRelease);
+    if (previous != nullptr && releasePrevious)
+        previous->Release();
+}
+
+IDispatch* CDispatchHolder::DetachDispatch() noexcept
+{
+    return std::exchange(m_dispatch, nullptr);
+}
+
+void CDispatchHolder::ReleaseDispatch() noexcept
+{
+    IDispatch* previous = std::exchange(m_dispatch, nullptr);
+    if (previous != nullptr && m_autoRelease)
+        previous->Release();
+}
+
+CVariant CDispatchHolder::Invoke(DISPID dispid, InvokeKind kind, VarType resultType,
+                                 DispParams& params) const
+{
+    if (m_dispatch == nullptr)
+        return {};
+    CVariant result;
+    ExcepInfo excepInfo;
+    const HRESULT status = m_dispatch->Invoke(
+        dispid, kind, params, resultType != VT_EMPTY ? &result : nullptr, &excepInfo);
+    if (status == DISP_E_EXCEPTION)
+        throw CServerException(excepInfo);
+    if (Failed(status))
+        throw CStatusError(status);
+    if (resultType == VT_EMPTY)
+        return {};
+    std::optional<CVariant> converted = result.ChangeType(resultType);
+    if (!converted)
+        throw CStatusError(DISP_E_TYPEMISMATCH);
+    return std::move(*converted);
+}
+
+CVariant CDispatchHolder::InvokeHelper(DISPID dispid, InvokeKind kind, VarType resultType,
+                                       std::initializer_list<CVariant> args) const
+{
+    DispParams params;
+    params.args.assign(std::rbegin(args), std::rend(args));
+    if (kind == InvokeKind::PropertyPut)
+        params.namedArgs.push_back(DISPID_PROPERTYPUT);
+    return Invoke(dispid, kind, resultType, params);
+}
+
+void CDispatchHolder::CallMethod(DISPID dispid, std::initializer_list<CVariant> args) const
+{
+    InvokeHelper(dispid, InvokeKind::Method, VT_EMPTY, args);
+}
+
+void CDispatchHolder::SetProperty(DISPID dispid, const CVariant& value) const
+{
+    InvokeHelper(dispid, InvokeKind::PropertyPut, VT_EMPTY, {value});
+}
+
+std::int32_t CDispatchHolder::GetI4(DISPID dispid, InvokeKind kind,
+                                    std::initializer_list<CVariant> args) const
+{
+    const CVariant result = InvokeHelper(dispid, kind, VT_I4, args);
+    return result.Type() == VT_I4 ? result.I4() : 0;
+}
+
+std::string CDispatchHolder::GetString(DISPID dispid) const
+{
+    const CVariant result = InvokeHelper(dispid, InvokeKind::PropertyGet, VT_BSTR);
+    return result.Type() == VT_BSTR ? result.String() : std::string();
+}
+
+double CDispatchHolder::GetDate(DISPID dispid) const
+{
+    const CVariant result = InvokeHelper(dispid, InvokeKind::PropertyGet, VT_DATE);
+    return result.Type() == VT_DATE ? result.Date() : 0.0;
+}
+
+IDispatch* CDispatchHolder::GetObject(DISPID dispid, InvokeKind kind,
+                                      std::initializer_list<CVariant> args) const
+{
+    CVariant result = InvokeHelper(dispid, kind, VT_DISPATCH, args);
+    return result.DetachDispatch();
+}

@@ -1,0 +1,12 @@
+#include "Shapes.h"
+
+#include "PowerPointDispids.h"
+
+namespace PowerPoint {
+
+Shape Shapes::Item(const CVariant& index) const
+{
+    return Shape(GetObject(PowerPointDispid::ShapesItem, InvokeKind::Method, {index}));
+}
+
+} // namespace PowerPoint

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "DispatchHolder.h"
+#include "Shape.h"
+
+#include <cstdint>
+#include <string>
+
+namespace PowerPoint {
+
+class Shapes : public CDispatchHolder
+{
+public:
+    using CDispatchHolder::CDispatchHolder;
+
+    Shape Item(const CVariant& index) const;
+};
+
+} // namespace PowerPoint

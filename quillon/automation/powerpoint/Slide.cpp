@@ -1,0 +1,12 @@
+#include "Slide.h"
+
+#include "PowerPointDispids.h"
+
+namespace PowerPoint {
+
+Shapes Slide::GetShapes() const
+{
+    return Shapes(GetObject(PowerPointDispid::SlideShapes, InvokeKind::PropertyGet));
+}
+
+} // namespace PowerPoint
