@@ -1,0 +1,118 @@
+#include "PresentationBuilder.h"
+
+#include "NoteMarkup.h"
+#include "PowerPointDispids.h"
+#include "Presentations.h"
+#include "Shape.h"
+#include "Shapes.h"
+#include "Slides.h"
+#include "TextFrame.h"
+#include "TextRange.h"
+
+#include <utility>
+
+using namespace PowerPointConstant;
+
+namespace {
+
+PowerPoint::TextRange PlaceholderText(const PowerPoint::Slide& slide, const char* name)
+{
+    return slide.GetShapes().Item(CVariant(name)).GetTextFrame().GetTextRange();
+}
+
+} // namespace
+
+CPresentationBuilder::CPresentationBuilder(IUserMessages& messages, const IFileSystem& fileSystem)
+    : m_messages(messages), m_fileSystem(fileSystem)
+{}
+
+CPresentationBuilder::~CPresentationBuilder() = default;
+
+PowerPoint::Application CPresentationBuilder::StartPowerPoint()
+{
+    PowerPoint::Application application;
+    if (!application.CreateDispatch("Powerpoint.Application")) {
+        m_messages.ShowMessage("Could not start PowerPoint", MB_OK | MB_SETFOREGROUND);
+        return {};
+    }
+    if (m_options.m_leave != 0)
+        application.Activate();
+    return application;
+}
+
+void CPresentationBuilder::BuildPresentation(std::string noteText)
+{
+    m_application = StartPowerPoint();
+    PowerPoint::Presentation presentation;
+    PowerPoint::Slide currentSlide;
+    if (m_application.IsEmpty())
+        return;
+
+    std::string outputFileName;
+    bool firstBullet = true;
+    bool slideOpen = false;
+    int lineIndex = 0;
+    CNoteLineReader reader(noteText);
+    while (const auto line = reader.Next()) {
+        if (lineIndex == 0) {
+            outputFileName = MakeOutputFileName(*line);
+        } else if (lineIndex == 1) {
+            presentation = m_application.GetPresentations().Add(msoCTrue);
+            AddTitleSlide(presentation, std::string(*line));
+        } else if (line->front() == '-') {
+            const SlideLine slideLine = ParseSlideLine(*line);
+            // The count looks ahead from here rather than rescanning the
+            // whole note, so a note with many two-column slides stays linear.
+            m_columnTotal = slideLine.twoColumns ? CountBulletsOfSlide(reader) : -1;
+            currentSlide = AddSlide(presentation, std::string(slideLine.afterDash),
+                                    slideLine.twoColumns ? ppLayoutTwoColumnText : ppLayoutText);
+            firstBullet = true;
+            slideOpen = true;
+            m_bulletCount = 0;
+        } else if (line->front() == '.' && slideOpen) {
+            AddBullet(currentSlide, *line, firstBullet);
+            firstBullet = false;
+        }
+        ++lineIndex;
+    }
+    FinishBuild(presentation, outputFileName);
+}
+
+void CPresentationBuilder::AddTitleSlide(PowerPoint::Presentation presentation,
+                                         const std::string& title)
+{
+    const PowerPoint::Slide slide = presentation.GetSlides().Add(1, ppLayoutTitle);
+    PlaceholderText(slide, kTitlePlaceholder).SetText(title);
+}
+
+PowerPoint::Slide CPresentationBuilder::AddSlide(PowerPoint::Presentation presentation,
+                                                 std::string title, std::int32_t layout)
+{
+    const PowerPoint::Slides slides = presentation.GetSlides();
+    PowerPoint::Slide slide = slides.Add(slides.GetCount() + 1, layout);
+    if (layout == ppLayoutTwoColumnText)
+        title.erase(0, 1);
+    PlaceholderText(slide, kTitlePlaceholder).SetText(title);
+    return slide;
+}
+
+void CPresentationBuilder::AddBullet(PowerPoint::Slide slide, std::string_view line, bool first)
+{
+    const BulletLine bullet = ParseBulletLine(line);
+    const PowerPoint::Shapes shapes = slide.GetShapes();
+    const BulletPlacement placement = PlaceBullet(m_columnTotal, m_bulletCount, first);
+    const PowerPoint::TextFrame frame =
+        shapes.Item(CVariant(placement.placeholderName)).GetTextFrame();
+    std::string text(bullet.text);
+    frame.GetTextRange().InsertAfter(placement.first ? text : "\r\n" + text);
+    // Ask for the paragraph just written by its number: a fixed start beyond
+    // the end would name the wrong paragraph once a placeholder holds more
+    // paragraphs than that start.
+    frame.GetTextRange().Paragraphs(placement.paragraph, 1).SetIndentLevel(bullet.level);
+    ++m_bulletCount;
+}
+
+int CPresentationBuilder::CountColumnBullets(std::string noteText, int startIndex) const
+{
+    return ::CountColumnBullets(std::move(noteText), startIndex);
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "Application.h"
+#include "FileSystem.h"
+#include "Presentation.h"
+#include "PresentationOptions.h"
+#include "Slide.h"
+#include "UserMessages.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Turns one note into a presentation through the presentation application's
+// automation interface, line by line as the note is read, then finishes it as
+// the options say. This is the main dialog's builder half: the dialog derives
+// from it, and everything here runs without a display.
+//
+// Automation errors (CServerException, CStatusError) are not caught here:
+// they end the build at the failing call, after every reference taken on the
+// way has been released, and reach whoever started the build.
+class CPresentationBuilder
+{
+public:
+    CPresentationBuilder(IUserMessages& messages, const IFileSystem& fileSystem);
+    virtual ~CPresentationBuilder();
+    CPresentationBuilder(const CPresentationBuilder&) = delete;
+    CPresentationBuilder& operator=(const CPresentationBuilder&) = delete;
+
+    void BuildPresentation(std::string noteText);
+
+    PowerPoint::Application StartPowerPoint();
+    void AddTitleSlide(PowerPoint::Presentation presentation, const std::string& title);
+    PowerPoint::Slide AddSlide(PowerPoint::Presentation presentation, std::string title,
+                               std::int32_t layout);
+    void AddBullet(PowerPoint::Slide slide, std::string_view line, bool first);
+    int CountColumnBullets(std::string noteText, int startIndex) const;
+    std::string MakeFreeFileName(std::string path) const;
+
+    PresentationOptions& Options() noexcept { return m_options; }
+    const PresentationOptions& Options() const noexcept { return m_options; }
+    const PowerPoint::Application& CurrentApplication() const noexcept { return m_application; }
+    std::int32_t ColumnTotal() const noexcept { return m_columnTotal; }
+    std::int32_t BulletCount() const noexcept { return m_bulletCount; }
+
+protected:
+    // The steps after the last line: template, save and close.
+    void FinishBuild(const PowerPoint::Presentation& presentation,
+                     const std::string& outputFileName);
+
+    PowerPoint::Application m_application;
+    std::int32_t m_columnTotal = -1;
+    std::int32_t m_bulletCount = -1;
+    PresentationOptions m_options;
+
+private:
+    void ApplyTemplateStep(const PowerPoint::Presentation& presentation);
+    void SaveStep(const PowerPoint::Presentation& presentation, const std::string& outputFileName);
+
+    IUserMessages& m_messages;
+    const IFileSystem& m_fileSystem;
+};

@@ -1,0 +1,224 @@
+#include "NoteMarkup.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+std::vector<std::string> CountedLines(std::string_view note)
+{
+    std::vector<std::string> lines;
+    CNoteLineReader reader(note);
+    while (const auto line = reader.Next())
+        lines.emplace_back(*line);
+    return lines;
+}
+
+using Lines = std::vector<std::string>;
+
+TEST(NoteLines, BlankAndWhiteSpaceLinesTakeNoIndex)
+{
+    EXPECT_EQ(CountedLines(""), Lines{});
+    EXPECT_EQ(CountedLines(" \t\r\n\v\f\n\n"), Lines{});
+    EXPECT_EQ(CountedLines("\nfirst\n   \n\t-second \r\n"), (Lines{"first", "-second"}));
+    EXPECT_EQ(CountedLines("no line feed at the end"), Lines{"no line feed at the end"});
+}
+
+TEST(NoteLines, CarriageReturnsOnlyDisappearAtTheEndsOfALine)
+{
+    EXPECT_EQ(CountedLines("a\r\nb\r\n"), CountedLines("a\nb\n"));
+    EXPECT_EQ(CountedLines("a\rb\nc"), (Lines{"a\rb", "c"}));
+}
+
+TEST(NoteLines, OnlyTheSixAsciiWhiteSpaceBytesAreTrimmed)
+{
+    // A no-break space in UTF-8 (C2 A0) and in Latin-1 (A0) both stay.
+    EXPECT_EQ(CountedLines("\xC2\xA0x\xC2\xA0\n"), Lines{"\xC2\xA0x\xC2\xA0"});
+    EXPECT_EQ(CountedLines("\xA0"), Lines{"\xA0"});
+    EXPECT_EQ(TrimNoteLine("\t\n\v\f\r x \t\n\v\f\r"), "x");
+}
+
+TEST(NoteLines, AReaderCopyContinuesOnItsOwn)
+{
+    CNoteLineReader reader("a\nb\nc");
+    reader.Next();
+    CNoteLineReader copy = reader;
+    EXPECT_EQ(copy.Next(), "b");
+    EXPECT_EQ(copy.Next(), "c");
+    EXPECT_EQ(reader.Next(), "b");
+}
+
+TEST(OutputFileName, GetsPptAddedUnlessItEndsSoInAnyCase)
+{
+    EXPECT_EQ(MakeOutputFileName("Quarterly review"), "Quarterly review.ppt");
+    EXPECT_EQ(MakeOutputFileName("Talk.PPT"), "Talk.PPT");
+    EXPECT_EQ(MakeOutputFileName("Talk.ppt.old"), "Talk.ppt.old.ppt");
+    EXPECT_EQ(MakeOutputFileName("ppt"), "ppt.ppt");
+    EXPECT_EQ(MakeOutputFileName("Talk.pptx"), "Talk.pptx.ppt");
+    EXPECT_EQ(MakeOutputFileName(".pPt"), ".pPt");
+}
+
+TEST(SlideLines, OneOrTwoDashesDecideTheKindAndTheTitleKeepsItsSpaces)
+{
+    struct Case
+    {
+        const char* line;
+        bool twoColumns;
+        const char* afterDash;
+    };
+    // The two-column title is what follows the second dash; the builder
+    // drops that dash when it writes the title.
+    const Case cases[] = {
+        {"-Agenda", false, "Agenda"},
+        {"- Agenda", false, " Agenda"},
+        {"--Pros and cons", true, "-Pros and cons"},
+        {"-- Pros", true, "- Pros"},
+        {"- -Pros", false, " -Pros"},
+        {"-", false, ""},
+        {"--", true, "-"},
+        {"---Three", true, "--Three"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        const SlideLine slide = ParseSlideLine(c.line);
+        EXPECT_EQ(slide.twoColumns, c.twoColumns);
+        EXPECT_EQ(slide.afterDash, c.afterDash);
+    }
+}
+
+TEST(BulletLines, AtMostFourLeadingDotsThatAnotherCharacterFollows)
+{
+    struct Case
+    {
+        const char* line;
+        int level;
+        const char* text;
+    };
+    const Case cases[] = {
+        {".Results", 1, "Results"},
+        {"..By region", 2, "By region"},
+        {"....Four deep", 4, "Four deep"},
+        {".....Fragile", 4, ".Fragile"},
+        {". Late", 1, " Late"},
+        {".a.b", 1, "a.b"},
+        {"..", 1, "."},
+        {"...", 2, "."},
+        {".", 0, "."},
+        {".....", 4, "."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        const BulletLine bullet = ParseBulletLine(c.line);
+        EXPECT_EQ(bullet.level, c.level);
+        EXPECT_EQ(bullet.text, c.text);
+    }
+}
+
+const char* const kWorkedExample = "\n"
+                                   "Quarterly review\n"
+                                   "Sales figures Q3\n"
+                                   ".Preview\n"
+                                   "-Agenda\n"
+                                   ".Results\n"
+                                   "..By region\n"
+                                   ".Outlook\n"
+                                   "bring handouts\n"
+                                   "--Pros and cons\n"
+                                   ".Fast\n"
+                                   ".Cheap\n"
+                                   "costs to check\n"
+                                   ".Slow\n"
+                                   ".....Fragile\n"
+                                   ". Late\n"
+                                   "-Thanks\n";
+
+TEST(ColumnBullets, CountsTheWorkedExampleAsItsTableSays)
+{
+    EXPECT_EQ(CountedLines(kWorkedExample).size(), 16u);
+    EXPECT_EQ(CountedLines(kWorkedExample)[8], "--Pros and cons");
+    EXPECT_EQ(CountColumnBullets(kWorkedExample, 9), 5);
+}
+
+TEST(ColumnBullets, OnlyASlideLineOrTheEndStopsTheCount)
+{
+    EXPECT_EQ(CountColumnBullets("f\nt\n--A\n-B\n.x", 3), 0) << "slide line right after";
+    EXPECT_EQ(CountColumnBullets("f\nt\n--A", 3), 0) << "end of the note";
+    EXPECT_EQ(CountColumnBullets("f\nt\n--A\n.a\nother\n.b\n\n  \n.c", 3), 3);
+    EXPECT_EQ(CountColumnBullets("f\nt\n--A\n.a\n--B\n.b\n.c\n", 3), 1);
+    EXPECT_EQ(CountColumnBullets("f\nt\n--A\n.a\n--B\n.b\n.c\n", 5), 2);
+    EXPECT_EQ(CountColumnBullets("f\r\nt\r\n--A\r\n  .a \r\n", 3), 1);
+}
+
+TEST(ColumnBullets, LinesBeforeTheStartIndexAreNotCounted)
+{
+    EXPECT_EQ(CountColumnBullets(".a\n.b\n-c\n.d\n.e", 0), 2);
+    EXPECT_EQ(CountColumnBullets(".a\n.b\n-c\n.d\n.e", 3), 2);
+    EXPECT_EQ(CountColumnBullets(".a\n.b\n-c\n.d\n.e", 4), 1);
+}
+
+// The builder counts ahead from where its pass stands; the result must be
+// the markup's count from the start of the note for every two-column slide.
+TEST(ColumnBullets, TheLookAheadAgreesWithTheCountOnGeneratedNotes)
+{
+    std::mt19937 random(20261207);
+    const char* const pieces[] = {".b", "..b", "-s",    "--d", "---x", "other", "",
+                                  "  ", " .c", "\t--e", ".",   "-",    "--",    "\r"};
+    for (int note = 0; note < 500; ++note) {
+        std::string text;
+        const int lineCount = static_cast<int>(random() % 40);
+        for (int i = 0; i < lineCount; ++i) {
+            text += pieces[random() % std::size(pieces)];
+            text += random() % 4 == 0 ? "\r\n" : "\n";
+        }
+        CNoteLineReader reader(text);
+        int index = 0;
+        while (const auto line = reader.Next()) {
+            if (index >= 2 && line->front() == '-' && ParseSlideLine(*line).twoColumns) {
+                ASSERT_EQ(CountBulletsOfSlide(reader), CountColumnBullets(text, index + 1))
+                    << "note:\n"
+                    << text << "\nslide at index " << index;
+            }
+            ++index;
+        }
+    }
+}
+
+TEST(ColumnDivision, TheRightColumnTakesTheOddBullet)
+{
+    struct Case
+    {
+        int total;
+        std::vector<std::string> columns; // placeholder of each bullet in note order
+    };
+    const Case cases[] = {
+        {1, {"Rectangle 4"}},
+        {2, {"Rectangle 3", "Rectangle 4"}},
+        {3, {"Rectangle 3", "Rectangle 4", "Rectangle 4"}},
+        {4, {"Rectangle 3", "Rectangle 3", "Rectangle 4", "Rectangle 4"}},
+        {5, {"Rectangle 3", "Rectangle 3", "Rectangle 4", "Rectangle 4", "Rectangle 4"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.total);
+        for (int bullet = 0; bullet < c.total; ++bullet)
+            EXPECT_EQ(PlaceBullet(c.total, bullet, bullet == 0).placeholderName,
+                      c.columns[static_cast<std::size_t>(bullet)]);
+    }
+}
+
+TEST(ColumnDivision, EachColumnStartsWithAFirstParagraphAndCountsItsOwn)
+{
+    const BulletPlacement left = PlaceBullet(5, 1, false);
+    EXPECT_FALSE(left.first);
+    EXPECT_EQ(left.paragraph, 2);
+    const BulletPlacement rightFirst = PlaceBullet(5, 2, false);
+    EXPECT_TRUE(rightFirst.first);
+    EXPECT_EQ(rightFirst.paragraph, 1);
+    const BulletPlacement rightLast = PlaceBullet(5, 4, false);
+    EXPECT_FALSE(rightLast.first);
+    EXPECT_EQ(rightLast.paragraph, 3);
+    const BulletPlacement single = PlaceBullet(-1, 299, false);
+    EXPECT_STREQ(single.placeholderName, "Rectangle 3");
+    EXPECT_EQ(single.paragraph, 300);
+}
+
+} // namespace
