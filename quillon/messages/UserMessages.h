@@ -4,7 +4,8 @@
 
 // Box types, with the values of the platform's message box so that stored
 // expectations and the GUI agree on them.
-enum MessageBoxType : unsigned {
+enum MessageBoxType : unsigned
+{
     MB_OK = 0x0,
     MB_ICONSTOP = 0x10,
     MB_ICONEXCLAMATION = 0x30,

@@ -7,7 +7,8 @@
 // writers store it. Plain data: no automation, no file format.
 
 // The placeholder kinds that new slides of the three layouts carry.
-enum class PlaceholderKind {
+enum class PlaceholderKind
+{
     CenterTitle, // title of a title slide
     Subtitle,    // second text of a title slide
     Title,       // title of a text slide
@@ -16,7 +17,7 @@ enum class PlaceholderKind {
 
 struct TextParagraph
 {
-    std::string text; // UTF-8, without paragraph breaks
+    std::string text;    // UTF-8, without paragraph breaks
     int indentLevel = 1; // 1 (top) to 5
 };
 
