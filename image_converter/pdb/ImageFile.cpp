@@ -1,0 +1,95 @@
+#include "ImageFile.h"
+
+#include "FileDescriptor.h"
+#include "PalmDatabaseFormat.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <new>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string CannotRead(const std::string& path, const std::string& reason)
+{
+    return "Cannot read " + path + ": " + reason;
+}
+
+// Reads until the buffer is full or the file ends; the count of bytes read,
+// or -1 with errno set.
+ssize_t ReadFully(int descriptor, std::uint8_t* buffer, std::size_t size)
+{
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t got = ::read(descriptor, buffer + done, size - done);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return -1;
+        if (got == 0)
+            break;
+        done += static_cast<std::size_t>(got);
+    }
+    return static_cast<ssize_t>(done);
+}
+
+// Opens the image and learns its size, refusing anything a database cannot
+// hold before memory is spent on it.
+bool OpenImage(const std::string& path, CFileDescriptor& file, std::size_t& size,
+               std::string& error)
+{
+    file = CFileDescriptor(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file.IsOpen()) {
+        error = "Cannot read " + path;
+        return false;
+    }
+    struct stat status
+    {};
+    if (::fstat(file.Get(), &status) != 0) {
+        error = CannotRead(path, std::strerror(errno));
+        return false;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        error = CannotRead(path, "not a regular file");
+        return false;
+    }
+    size = static_cast<std::size_t>(status.st_size);
+    if (size > PalmDb::kMaxImageSize) {
+        error = "Cannot convert " + path + ": an image may hold at most 65,000,000 bytes";
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool CImageFile::Load(const std::string& path, std::string& error)
+{
+    m_bytes.reset();
+    m_size = 0;
+    CFileDescriptor file;
+    std::size_t size = 0;
+    if (!OpenImage(path, file, size, error))
+        return false;
+    std::unique_ptr<std::uint8_t[]> bytes(new (std::nothrow) std::uint8_t[size]);
+    if (!bytes) {
+        error = "Not enough memory to read " + path;
+        return false;
+    }
+    ::posix_fadvise(file.Get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    const ssize_t got = ReadFully(file.Get(), bytes.get(), size);
+    if (got < 0) {
+        error = CannotRead(path, std::strerror(errno));
+        return false;
+    }
+    if (static_cast<std::size_t>(got) != size) {
+        error = CannotRead(path, "it ended after " + std::to_string(got) + " of " +
+                                     std::to_string(size) + " bytes");
+        return false;
+    }
+    m_bytes = std::move(bytes);
+    m_size = size;
+    return true;
+}
