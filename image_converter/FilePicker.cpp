@@ -1,0 +1,19 @@
+#include "FilePicker.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QString>
+
+std::optional<std::string> CFilePicker::PickImage()
+{
+    QFileDialog dialog(nullptr, QString(), QString(), QString::fromLatin1(kNameFilter));
+    dialog.setObjectName(QString::fromLatin1(kObjectName));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty())
+        return std::nullopt;
+    return QFile::encodeName(files.constFirst()).toStdString();
+}
