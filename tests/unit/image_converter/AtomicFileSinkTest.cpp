@@ -1,0 +1,63 @@
+#include "AtomicFileSink.h"
+
+#include "PdbTestSupport.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+const Bytes kNew = {1, 2, 3};
+const Bytes kOld = {9, 9};
+
+TEST(AtomicFileSinkTest, WritesBesideTheTargetAndReplacesItOnlyOnCommit)
+{
+    CTempDir dir;
+    WriteBytes(dir / "a.pdb", kOld);
+    CAtomicFileSink sink(dir / "a.pdb");
+    sink.Write(kNew);
+
+    EXPECT_EQ(ReadBytes(dir / "a.pdb"), kOld);
+    EXPECT_EQ(dir.Names().size(), 2u) << "the bytes wait in a file of the same folder";
+    EXPECT_TRUE(sink.Commit()) << sink.ErrorText();
+    EXPECT_EQ(ReadBytes(dir / "a.pdb"), kNew);
+    EXPECT_EQ(dir.Names(), std::set<std::string>{"a.pdb"});
+}
+
+TEST(AtomicFileSinkTest, ASinkNeverCommittedLeavesNoTrace)
+{
+    CTempDir dir;
+    WriteBytes(dir / "a.pdb", kOld);
+    CAtomicFileSink(dir / "a.pdb").Write(kNew);
+
+    EXPECT_EQ(ReadBytes(dir / "a.pdb"), kOld);
+    EXPECT_EQ(dir.Names(), std::set<std::string>{"a.pdb"});
+}
+
+TEST(AtomicFileSinkTest, AFileThatCannotBeCreatedIsReportedAtCommit)
+{
+    CTempDir dir;
+    const std::string target = dir / "missing/a.pdb";
+    CAtomicFileSink sink(target);
+    sink.Write(kNew);
+
+    EXPECT_FALSE(sink.Commit());
+    EXPECT_EQ(sink.ErrorText(), "Cannot write to " + target);
+    EXPECT_TRUE(dir.Names().empty());
+}
+
+TEST(AtomicFileSinkTest, ANewFileGetsTheUsualPermissions)
+{
+    CTempDir dir;
+    const mode_t mask = ::umask(022);
+    CAtomicFileSink sink(dir / "a.pdb");
+    EXPECT_TRUE(sink.Commit());
+    ::umask(mask);
+
+    struct stat status
+    {};
+    ASSERT_EQ(::stat((dir / "a.pdb").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0644u) << "not the owner-only mode of a temporary file";
+}
+
+} // namespace
