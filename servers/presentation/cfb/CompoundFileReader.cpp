@@ -1,0 +1,69 @@
+#include "CompoundFileReader.h"
+
+#include "GsfHandle.h"
+
+#include <gsf/gsf-infile-msole.h>
+#include <gsf/gsf-infile.h>
+#include <gsf/gsf-input-memory.h>
+#include <gsf/gsf-input-stdio.h>
+#include <gsf/gsf-utils.h>
+#include <stdexcept>
+
+CCompoundFileReader::CCompoundFileReader(const std::string& path)
+{
+    gsf_init();
+    GError* rawError = nullptr;
+    GsfInput* input = gsf_input_stdio_new(path.c_str(), &rawError);
+    GErrorHandle error(rawError);
+    if (!input)
+        throw std::runtime_error("cannot open \"" + path +
+                                 "\": " + (error ? error->message : "unknown error"));
+    Open(input, "\"" + path + "\"");
+}
+
+CCompoundFileReader::CCompoundFileReader(const std::vector<std::uint8_t>& bytes) : m_bytes(bytes)
+{
+    gsf_init();
+    GsfInput* input =
+        gsf_input_memory_new(m_bytes.data(), static_cast<gsf_off_t>(m_bytes.size()), FALSE);
+    Open(input, "the data");
+}
+
+CCompoundFileReader::~CCompoundFileReader()
+{
+    if (m_file)
+        g_object_unref(m_file);
+}
+
+void CCompoundFileReader::Open(GsfInput* rawInput, const std::string& what)
+{
+    GsfHandle<GsfInput> input(rawInput);
+    GError* rawError = nullptr;
+    m_file = gsf_infile_msole_new(input.get(), &rawError);
+    GErrorHandle error(rawError);
+    if (!m_file)
+        throw std::runtime_error(
+            what + " is not a compound file: " + (error ? error->message : "unknown error"));
+}
+
+std::vector<std::string> CCompoundFileReader::StreamNames() const
+{
+    std::vector<std::string> names;
+    const int count = gsf_infile_num_children(m_file);
+    for (int i = 0; i < count; ++i)
+        names.emplace_back(gsf_infile_name_by_index(m_file, i));
+    return names;
+}
+
+std::optional<std::vector<std::uint8_t>>
+CCompoundFileReader::ReadStream(const std::string& name) const
+{
+    GsfHandle<GsfInput> stream(gsf_infile_child_by_name(m_file, name.c_str()));
+    if (!stream)
+        return std::nullopt;
+    const auto size = static_cast<std::size_t>(gsf_input_size(stream.get()));
+    std::vector<std::uint8_t> bytes(size);
+    if (size > 0 && !gsf_input_read(stream.get(), size, bytes.data()))
+        throw std::runtime_error("cannot read the stream \"" + name + "\"");
+    return bytes;
+}

@@ -1,0 +1,62 @@
+#include "CompoundFileWriter.h"
+
+#include "GsfHandle.h"
+
+#include <gsf/gsf-outfile-msole.h>
+#include <gsf/gsf-outfile.h>
+#include <gsf/gsf-output-memory.h>
+#include <gsf/gsf-utils.h>
+#include <mutex>
+#include <stdexcept>
+
+namespace {
+
+void InitLibrary()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { gsf_init(); });
+}
+
+} // namespace
+
+CCompoundFileWriter::CCompoundFileWriter()
+{
+    InitLibrary();
+}
+
+void CCompoundFileWriter::SetRootClassId(const std::uint8_t (&classId)[16])
+{
+    m_classId.assign(std::begin(classId), std::end(classId));
+}
+
+void CCompoundFileWriter::AddStream(const std::string& name, const std::vector<std::uint8_t>& bytes)
+{
+    m_streams.push_back({name, bytes});
+}
+
+std::vector<std::uint8_t> CCompoundFileWriter::Finish() const
+{
+    GsfHandle<GsfOutput> sink(gsf_output_memory_new());
+    GsfHandle<GsfOutfile> file(gsf_outfile_msole_new(sink.get()));
+    if (!file)
+        throw std::runtime_error("cannot create the compound file");
+    if (!m_classId.empty() &&
+        !gsf_outfile_msole_set_class_id(GSF_OUTFILE_MSOLE(file.get()), m_classId.data()))
+        throw std::runtime_error("cannot set the compound file's class id");
+
+    for (const Stream& stream : m_streams) {
+        GsfHandle<GsfOutput> child(gsf_outfile_new_child(file.get(), stream.name.c_str(), FALSE));
+        const bool written =
+            child && gsf_output_write(child.get(), stream.bytes.size(), stream.bytes.data()) &&
+            gsf_output_close(child.get());
+        if (!written)
+            throw std::runtime_error("cannot write the stream \"" + stream.name + "\"");
+    }
+    // Closing the container also closes the memory sink it writes into.
+    if (!gsf_output_close(GSF_OUTPUT(file.get())))
+        throw std::runtime_error("cannot finish the compound file");
+
+    const guint8* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink.get()));
+    const auto size = static_cast<std::size_t>(gsf_output_size(sink.get()));
+    return std::vector<std::uint8_t>(data, data + size);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Builds an OLE2 compound file (512-byte sectors, version 3) in memory with
+// libgsf. Streams are added whole, one after the other, which is what the
+// library needs for streams above the mini-stream cutoff.
+class CCompoundFileWriter
+{
+public:
+    CCompoundFileWriter();
+
+    void SetRootClassId(const std::uint8_t (&classId)[16]);
+    void AddStream(const std::string& name, const std::vector<std::uint8_t>& bytes);
+
+    // The whole file. Throws std::runtime_error if libgsf reports a failure.
+    std::vector<std::uint8_t> Finish() const;
+
+private:
+    struct Stream
+    {
+        std::string name;
+        std::vector<std::uint8_t> bytes;
+    };
+
+    std::vector<Stream> m_streams;
+    std::vector<std::uint8_t> m_classId;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "PptPackager.h"
+#include "PresentationFileWriter.h"
+
+#include <functional>
+#include <memory>
+
+class IByteSink;
+
+// Saves presentations as PowerPoint 97-2003 files: format 1 a presentation
+// (.ppt), format 5 a design template (.pot), which is the same binary format.
+// The file is built in memory, written to a temporary file beside the target
+// and renamed over it only when complete, so a failed save leaves an existing
+// file as it was and no temporary file behind.
+class CPptFileWriter : public IPresentationFileWriter
+{
+public:
+    static constexpr int kFormatPresentation = 1;
+    static constexpr int kFormatTemplate = 5;
+
+    // Makes the sink that receives the bytes for the temporary file, whose
+    // descriptor it takes over. Tests put a failing sink here.
+    using SinkFactory = std::function<std::unique_ptr<IByteSink>(int fd)>;
+
+    CPptFileWriter();
+    explicit CPptFileWriter(SinkFactory sinkFactory);
+
+    void Write(const PresentationDocument& document, const std::string& path,
+               int fileFormat) override;
+
+    // The compound file's bytes, as Write stores them.
+    static std::vector<std::uint8_t> Build(const PresentationDocument& document);
+
+private:
+    SinkFactory m_sinkFactory;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "PresentationDocument.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The two streams of a presentation file.
+struct PptStreams
+{
+    std::vector<std::uint8_t> document;    // "PowerPoint Document"
+    std::vector<std::uint8_t> currentUser; // "Current User"
+};
+
+// Lays a presentation out as PowerPoint 97-2003 records. It alone decides the
+// identifiers (persist ids, slide and master ids, drawing and shape ids) and
+// the order of the containers, and it records each container's offset for the
+// persist directory.
+//
+//   Document (persist 1) | MainMaster (2) | Slide (3) ... | PersistDirectory | UserEdit
+class CPptPackager
+{
+public:
+    explicit CPptPackager(std::string userName = "Quillon");
+
+    // Throws std::length_error when the document has more slides than the
+    // format can number.
+    PptStreams Package(const PresentationDocument& document) const;
+
+    static constexpr std::size_t kMaxSlides = 4000;
+
+private:
+    std::string m_userName;
+};

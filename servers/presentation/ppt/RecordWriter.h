@@ -1,0 +1,43 @@
+#pragma once
+
+#include "PptFormat.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+// Builds a stream of records in memory. Primitives are little-endian, as the
+// format wants them on every platform. A record's length is not known when its
+// header goes out, so EndRecord goes back and fills it in; record code can then
+// write children in a straight line without measuring them first.
+class CRecordWriter
+{
+public:
+    void U8(std::uint8_t value);
+    void U16(std::uint16_t value);
+    void U32(std::uint32_t value);
+    void I16(std::int16_t value);
+    void I32(std::int32_t value);
+    void Bytes(const std::vector<std::uint8_t>& bytes);
+    void Zeros(std::size_t count);
+    void Utf16(std::u16string_view text);
+
+    // Opens a record; everything written until the matching EndRecord is its
+    // payload. Records nest.
+    void BeginRecord(RecordType type, std::uint8_t version = 0, std::uint16_t instance = 0);
+    void BeginContainer(RecordType type, std::uint16_t instance = 0);
+    void EndRecord();
+
+    // Overwrites four bytes already written, for offsets known only later.
+    void PatchU32(std::size_t offset, std::uint32_t value);
+
+    std::size_t Size() const { return m_bytes.size(); }
+    const std::vector<std::uint8_t>& Data() const { return m_bytes; }
+    // Hands the bytes over; every record must have been closed.
+    std::vector<std::uint8_t> Take();
+
+private:
+    std::vector<std::uint8_t> m_bytes;
+    std::vector<std::size_t> m_openHeaders;
+};

@@ -1,0 +1,132 @@
+#include "TextStyles.h"
+
+#include "DefaultDesign.h"
+#include "RecordWriter.h"
+
+#include <array>
+
+namespace {
+
+using Level = CTextStyles::Level;
+
+constexpr std::array<char16_t, kMaxIndentLevels> kBulletChars = {u'\u2022', u'\u2013', u'\u2022',
+                                                                 u'\u2013', u'\u00BB'};
+constexpr std::int16_t kLevelStep = 432; // 0.75 in per level
+constexpr std::int16_t kBulletGap = 288; // text starts 0.5 in after the bullet
+constexpr std::uint16_t kCentered = 1;
+
+Level TitleLevel(std::uint16_t size, std::uint16_t alignment)
+{
+    Level level;
+    level.fontSize = size;
+    level.rgb = DefaultDesign::kTitleRgb;
+    level.alignment = alignment;
+    return level;
+}
+
+// Five levels, each smaller than the one above down to a floor.
+std::vector<Level> BodyLevels(std::uint16_t topSize, bool bullets, std::uint16_t alignment)
+{
+    std::vector<Level> levels;
+    for (int i = 0; i < kMaxIndentLevels; ++i) {
+        Level level;
+        level.bullet = bullets;
+        level.bulletChar = kBulletChars[static_cast<std::size_t>(i)];
+        const int size = topSize - 4 * i;
+        level.fontSize = static_cast<std::uint16_t>(size < topSize - 8 ? topSize - 8 : size);
+        level.rgb = DefaultDesign::kTextRgb;
+        level.alignment = alignment;
+        level.spaceBefore = 20;
+        if (bullets) {
+            level.bulletOffset = static_cast<std::int16_t>(kLevelStep * i);
+            level.textOffset = static_cast<std::int16_t>(kLevelStep * i + kBulletGap);
+        }
+        levels.push_back(level);
+    }
+    return levels;
+}
+
+std::vector<Level> LevelsFor(TextType type)
+{
+    switch (type) {
+    case TextType::Title:
+        return {TitleLevel(40, 0)};
+    case TextType::CenterTitle:
+        return {TitleLevel(44, kCentered)};
+    case TextType::Body:
+        return BodyLevels(28, true, 0);
+    case TextType::HalfBody:
+        return BodyLevels(24, true, 0);
+    case TextType::QuarterBody:
+        return BodyLevels(20, true, 0);
+    case TextType::CenterBody:
+        return BodyLevels(28, false, kCentered);
+    case TextType::Notes:
+        return BodyLevels(12, false, 0);
+    case TextType::Other:
+        break;
+    }
+    return BodyLevels(18, false, 0);
+}
+
+std::uint32_t TextColor(std::uint32_t rgb)
+{
+    // Stored red first, then green and blue, with the RGB marker on top.
+    const std::uint32_t red = (rgb >> 16) & 0xFF;
+    const std::uint32_t green = (rgb >> 8) & 0xFF;
+    const std::uint32_t blue = rgb & 0xFF;
+    return kColorIsRgb | (blue << 16) | (green << 8) | red;
+}
+
+} // namespace
+
+CTextStyles::CTextStyles(TextType type) : m_type(type), m_levels(LevelsFor(type)) {}
+
+void CTextStyles::Write(CRecordWriter& writer) const
+{
+    const auto instance = static_cast<std::uint16_t>(m_type);
+    writer.BeginRecord(RecordType::TextMasterStyleAtom, 0, instance);
+    writer.U16(static_cast<std::uint16_t>(m_levels.size()));
+    for (std::size_t i = 0; i < m_levels.size(); ++i) {
+        if (instance >= kFirstLevelNumberedTextType)
+            writer.U16(static_cast<std::uint16_t>(i));
+        // Readers disagree on the field layout of the indents in the first
+        // level of a style without level numbers; the top level sits at the
+        // margin anyway, so it leaves them out.
+        const bool withIndents = i > 0 || instance >= kFirstLevelNumberedTextType;
+        WriteParagraphStyle(writer, m_levels[i], withIndents);
+        WriteCharacterStyle(writer, m_levels[i]);
+    }
+    writer.EndRecord();
+}
+
+void CTextStyles::WriteParagraphStyle(CRecordWriter& writer, const Level& level,
+                                      bool withIndents) const
+{
+    const std::uint32_t indents = withIndents ? kPfLeftMargin | kPfIndent : 0;
+    writer.U32(kPfBulletFlags | kPfBulletChar | kPfBulletFont | kPfBulletSize | kPfBulletColor |
+               kPfAlignment | kPfLineSpacing | kPfSpaceBefore | kPfSpaceAfter | indents);
+    // Fields follow in the format's fixed order, which is not the bit order.
+    writer.U16(level.bullet ? kBulletOnWithFontColorSize : 0);
+    writer.U16(static_cast<std::uint16_t>(level.bulletChar));
+    writer.U16(0);   // bullet font: the first font
+    writer.U16(100); // bullet size, percent of the text
+    writer.U32(TextColor(DefaultDesign::kBulletRgb));
+    writer.U16(level.alignment);
+    writer.U16(100); // line spacing, percent
+    writer.I16(level.spaceBefore);
+    writer.I16(0); // space after
+    if (withIndents) {
+        writer.I16(level.textOffset);
+        writer.I16(level.bulletOffset);
+    }
+}
+
+void CTextStyles::WriteCharacterStyle(CRecordWriter& writer, const Level& level) const
+{
+    writer.U32(kCfStyleBoldItalicUnderline | kCfFont | kCfSize | kCfColor);
+    writer.U16(0); // plain: not bold, italic or underlined
+    writer.U16(0); // the first font
+    writer.U16(level.fontSize);
+    writer.U32(TextColor(level.rgb));
+}
