@@ -1,0 +1,86 @@
+#include "PresentationObject.h"
+
+#include "PowerPointDispids.h"
+#include "Utf8Text.h"
+
+#include <string>
+
+CPresentationObject::CPresentationObject(std::shared_ptr<ApplicationState> state, bool withWindow)
+    : CModelObject(state), m_withWindow(withWindow), m_slides(MakeObject<CSlidesObject>(state))
+{}
+
+std::span<const DispatchRow<CPresentationObject>> CPresentationObject::Members()
+{
+    using Row = DispatchRow<CPresentationObject>;
+    static constexpr Row rows[] = {
+        {PowerPointDispid::PresentationSlides, InvokeKind::PropertyGet, Args(),
+         &CPresentationObject::GetSlides},
+        {PowerPointDispid::PresentationApplyTemplate, InvokeKind::Method, Args(ArgType::String),
+         &CPresentationObject::ApplyTemplate},
+        {PowerPointDispid::PresentationSaveAs, InvokeKind::Method,
+         Args(ArgType::String, ArgType::I4, ArgType::I4), &CPresentationObject::SaveAs},
+    };
+    return rows;
+}
+
+HRESULT CPresentationObject::Answer(const InvokeCall& call)
+{
+    return InvokeFromTable(*this, Members(), call);
+}
+
+PresentationDocument CPresentationObject::ToDocument() const
+{
+    return PresentationDocument{m_slides->ToSlideData()};
+}
+
+CVariant CPresentationObject::GetSlides(const CArguments&)
+{
+    return m_slides.NewReference();
+}
+
+CVariant CPresentationObject::ApplyTemplate(const CArguments& args)
+{
+    const std::string& fileName = args.String(0);
+    IDesignTemplateLoader* loader = State()->services.templateLoader.get();
+    if (loader == nullptr)
+        throw CServerError(ServerError::TemplatesNotSupported, {ToValidUtf8(fileName)});
+    try {
+        m_design = loader->Load(fileName);
+    } catch (const CTemplateError& error) {
+        if (*error.what() == '\0')
+            throw CServerError(ServerError::TemplateFailedWithoutReason, {ToValidUtf8(fileName)});
+        throw CServerError(ServerError::TemplateFailed, {error.what()});
+    }
+    return {};
+}
+
+// Fonts are never embedded: the file uses the readers' own fonts, so the
+// third argument is taken and has no effect.
+CVariant CPresentationObject::SaveAs(const CArguments& args)
+{
+    const std::string& fileName = args.String(0);
+    const std::int32_t fileFormat = args.I4(1);
+    if (fileName.empty())
+        throw CServerError(ServerError::FileNameEmpty);
+    if (fileFormat != PowerPointConstant::ppSaveAsPresentation &&
+        fileFormat != PowerPointConstant::ppSaveAsTemplate) {
+        throw CServerError(ServerError::FileFormatNotSupported,
+                           {std::to_string(fileFormat), ToValidUtf8(fileName)});
+    }
+    Write(fileName, fileFormat);
+    return {};
+}
+
+void CPresentationObject::Write(const std::string& fileName, int fileFormat) const
+{
+    IPresentationFileWriter* writer = State()->services.fileWriter.get();
+    if (writer == nullptr)
+        throw CServerError(ServerError::NoFileWriter, {ToValidUtf8(fileName)});
+    try {
+        writer->Write(ToDocument(), fileName, fileFormat);
+    } catch (const CSaveError& error) {
+        if (*error.what() == '\0')
+            throw CServerError(ServerError::SaveFailedWithoutReason, {ToValidUtf8(fileName)});
+        throw CServerError(ServerError::SaveFailed, {error.what()});
+    }
+}

@@ -1,0 +1,40 @@
+#include "SlideLayouts.h"
+
+namespace {
+
+// The names are those the presentation application gives the placeholders
+// of a new slide; clients find the shapes by them.
+constexpr PlaceholderSpec kTitleLayout[] = {
+    {"Rectangle 2", PlaceholderKind::CenterTitle},
+    {"Rectangle 3", PlaceholderKind::Subtitle},
+};
+constexpr PlaceholderSpec kTextLayout[] = {
+    {"Rectangle 2", PlaceholderKind::Title},
+    {"Rectangle 3", PlaceholderKind::Body},
+};
+constexpr PlaceholderSpec kTwoColumnLayout[] = {
+    {"Rectangle 2", PlaceholderKind::Title},
+    {"Rectangle 3", PlaceholderKind::Body},
+    {"Rectangle 4", PlaceholderKind::Body},
+};
+
+} // namespace
+
+bool IsSupportedLayout(int layout) noexcept
+{
+    return !PlaceholdersOfLayout(layout).empty();
+}
+
+std::span<const PlaceholderSpec> PlaceholdersOfLayout(int layout) noexcept
+{
+    switch (layout) {
+    case 1:
+        return kTitleLayout;
+    case 2:
+        return kTextLayout;
+    case 3:
+        return kTwoColumnLayout;
+    default:
+        return {};
+    }
+}

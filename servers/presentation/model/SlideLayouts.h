@@ -1,0 +1,20 @@
+#pragma once
+
+#include "PresentationDocument.h"
+
+#include <span>
+
+// A placeholder that a new slide of some layout carries.
+struct PlaceholderSpec
+{
+    const char* name;
+    PlaceholderKind kind;
+};
+
+// The layouts this server makes: 1 (title), 2 (title and text), 3 (title
+// and two columns of text).
+bool IsSupportedLayout(int layout) noexcept;
+
+// The placeholders of a new slide of a supported layout, in the order the
+// Shapes collection holds them; empty for any other layout.
+std::span<const PlaceholderSpec> PlaceholdersOfLayout(int layout) noexcept;

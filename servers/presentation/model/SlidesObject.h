@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ModelObject.h"
+#include "ObjectRef.h"
+#include "PresentationDocument.h"
+#include "SlideObject.h"
+
+#include <cstddef>
+#include <memory>
+#include <span>
+#include <vector>
+
+// Slides: the slides of one presentation, in order.
+class CSlidesObject final : public CModelObject
+{
+public:
+    explicit CSlidesObject(std::shared_ptr<ApplicationState> state) noexcept;
+
+    std::size_t Count() const noexcept { return m_slides.size(); }
+    // index from 0.
+    const CSlideObject& Slide(std::size_t index) const { return *m_slides.at(index); }
+
+    std::vector<SlideData> ToSlideData() const;
+
+private:
+    HRESULT Answer(const InvokeCall& call) override;
+    static std::span<const DispatchRow<CSlidesObject>> Members();
+
+    CVariant GetCount(const CArguments& args);
+    CVariant Add(const CArguments& args);
+
+    std::vector<CObjectRef<CSlideObject>> m_slides;
+};
