@@ -1,0 +1,168 @@
+#include "TextBody.h"
+
+#include "TextSpan.h"
+#include "Utf8Text.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> TextsOf(const CTextBody& body)
+{
+    std::vector<std::string> texts;
+    for (const TextParagraph& paragraph : body.Paragraphs())
+        texts.push_back(paragraph.text);
+    return texts;
+}
+
+std::vector<int> LevelsOf(const CTextBody& body)
+{
+    std::vector<int> levels;
+    for (const TextParagraph& paragraph : body.Paragraphs())
+        levels.push_back(paragraph.indentLevel);
+    return levels;
+}
+
+void Append(CTextBody& body, const std::string& text)
+{
+    body.Replace(TextExtent{body.End(), body.End()}, text);
+}
+
+} // namespace
+
+TEST(SplitParagraphs, EachBreakFormStartsOneParagraph)
+{
+    using Texts = std::vector<std::string>;
+    EXPECT_EQ(SplitParagraphs(""), Texts{""});
+    EXPECT_EQ(SplitParagraphs("a\r\nb\rc\nd"), (Texts{"a", "b", "c", "d"}));
+    // "\n\r" is two breaks, not one: only "\r\n" pairs up.
+    EXPECT_EQ(SplitParagraphs("a\n\rb"), (Texts{"a", "", "b"}));
+    EXPECT_EQ(SplitParagraphs("\r\n"), (Texts{"", ""}));
+    EXPECT_EQ(SplitParagraphs("tab\tand\vbreak"), Texts{"tab\tand\vbreak"});
+}
+
+TEST(TextBody, StartsWithOneEmptyTopLevelParagraph)
+{
+    const CTextBody body;
+    EXPECT_EQ(TextsOf(body), std::vector<std::string>{""});
+    EXPECT_EQ(LevelsOf(body), std::vector<int>{1});
+    EXPECT_EQ(body.End(), (TextPosition{0, 0}));
+}
+
+TEST(TextBody, AppendingReturnsTheEndOfTheInsertedText)
+{
+    CTextBody body;
+    EXPECT_EQ(body.Replace(TextExtent{}, "first"), (TextPosition{0, 5}));
+    EXPECT_EQ(body.Replace(TextExtent{body.End(), body.End()}, "\r\nsecond"), (TextPosition{1, 6}));
+    EXPECT_EQ(body.Text(), "first\rsecond");
+}
+
+TEST(TextBody, ReplacingInsideAParagraphKeepsTheRestOfIt)
+{
+    CTextBody body;
+    Append(body, "one two three");
+    const TextPosition end = body.Replace(TextExtent{{0, 4}, {0, 7}}, "2\r2b");
+    EXPECT_EQ(end, (TextPosition{1, 2}));
+    EXPECT_EQ(TextsOf(body), (std::vector<std::string>{"one 2", "2b three"}));
+}
+
+TEST(TextBody, ReplacingAcrossParagraphsJoinsHeadAndTail)
+{
+    CTextBody body;
+    Append(body, "alpha\rbeta\rgamma\rdelta");
+    body.SetIndentLevel(ParagraphRun{2, 3}, 4);
+    body.Replace(TextExtent{{0, 2}, {2, 3}}, "-");
+    EXPECT_EQ(TextsOf(body), (std::vector<std::string>{"al-ma", "delta"}));
+    EXPECT_EQ(LevelsOf(body), (std::vector<int>{1, 4}));
+}
+
+TEST(TextBody, NewParagraphsTakeTheLevelWhereTheTextGoesIn)
+{
+    CTextBody body;
+    Append(body, "top\rdeep");
+    body.SetIndentLevel(ParagraphRun{1, 1}, 3);
+    Append(body, "er\rdeeper still");
+    EXPECT_EQ(LevelsOf(body), (std::vector<int>{1, 3, 3}));
+
+    // The new paragraph that ends with old text keeps that text's level.
+    body.Replace(TextExtent{{0, 1}, {1, 2}}, "\r");
+    EXPECT_EQ(TextsOf(body), (std::vector<std::string>{"t", "eper", "deeper still"}));
+    EXPECT_EQ(LevelsOf(body), (std::vector<int>{1, 3, 3}));
+}
+
+TEST(TextBody, ParagraphsOfAnExtentEndingAfterABreakLeaveTheNextOneOut)
+{
+    CTextBody body;
+    Append(body, "a\rb\rc");
+    EXPECT_EQ(body.ParagraphsOf(TextExtent{{0, 0}, {1, 0}}).last, 0u);
+    EXPECT_EQ(body.ParagraphsOf(TextExtent{{0, 1}, {2, 1}}).last, 2u);
+    EXPECT_EQ(body.ParagraphsOf(TextExtent{{1, 0}, {1, 0}}).Count(), 1u);
+}
+
+TEST(TextBody, ClampNeverCutsACharacter)
+{
+    CTextBody body;
+    Append(body, "\xC3\xA9t\xE2\x82\xAC"); // é t €
+    EXPECT_EQ(body.Clamp(TextPosition{0, 1}), (TextPosition{0, 0}));
+    EXPECT_EQ(body.Clamp(TextPosition{0, 4}), (TextPosition{0, 3}));
+    EXPECT_EQ(body.Clamp(TextPosition{0, 99}), (TextPosition{0, 6}));
+    EXPECT_EQ(body.Clamp(TextPosition{5, 0}), body.End());
+}
+
+TEST(TextSpan, ParagraphRunsFollowTheTextAndShrinkWithIt)
+{
+    CTextBody body;
+    Append(body, "a\rb\rc");
+    const CTextSpan second = CTextSpan::Paragraphs(1, 1);
+    EXPECT_EQ(second.Resolve(body).to, (TextPosition{1, 1}));
+
+    body.Replace(TextExtent{{1, 0}, {1, 1}}, "bee");
+    EXPECT_EQ(second.Resolve(body).to, (TextPosition{1, 3}));
+
+    body.Replace(TextExtent{{0, 1}, body.End()}, "");
+    const TextExtent fitted = CTextSpan::Paragraphs(1, 2).Resolve(body);
+    EXPECT_EQ(fitted.from, (TextPosition{0, 0}));
+    EXPECT_EQ(fitted.to, (TextPosition{0, 1}));
+}
+
+TEST(TextSpan, CharacterRunsAreFittedToShorterText)
+{
+    CTextBody body;
+    Append(body, "\xC3\xA9\xC3\xA9\xC3\xA9"); // three é
+    const CTextSpan run = CTextSpan::Characters(TextExtent{{0, 2}, {0, 6}});
+    body.Replace(TextExtent{{0, 0}, body.End()}, "\xC3\xA9x\xC3\xA9");
+    const TextExtent fitted = run.Resolve(body);
+    EXPECT_EQ(fitted.from, (TextPosition{0, 2}));
+    EXPECT_EQ(fitted.to, (TextPosition{0, 5}));
+    body.Replace(TextExtent{{0, 0}, body.End()}, "");
+    EXPECT_EQ(run.Resolve(body).from, (TextPosition{0, 0}));
+    EXPECT_EQ(run.Resolve(body).to, (TextPosition{0, 0}));
+}
+
+TEST(Utf8Text, WellFormedTextPassesUnchanged)
+{
+    const std::string text = "Gr\xC3\xBC\xC3\x9F"
+                             "e \xE2\x80\x93 \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x8E\x89";
+    EXPECT_EQ(ToValidUtf8(text), text);
+    EXPECT_EQ(ToValidUtf8(std::string("nul\0byte", 8)), std::string("nul\0byte", 8));
+}
+
+TEST(Utf8Text, StrayBytesAreReadAsWindows1252)
+{
+    EXPECT_EQ(ToValidUtf8("caf\xE9"), "caf\xC3\xA9");
+    EXPECT_EQ(ToValidUtf8("\x80 \x93q\x94 \x81"),
+              "\xE2\x82\xAC \xE2\x80\x9Cq\xE2\x80\x9D \xC2\x81");
+    // A sequence cut short by the end of the text or by a plain character.
+    EXPECT_EQ(ToValidUtf8("\xE2\x82"), "\xC3\xA2\xE2\x80\x9A");
+    EXPECT_EQ(ToValidUtf8("\xC3x"), "\xC3\x83x");
+}
+
+TEST(Utf8Text, IllFormedSequencesAreNotTakenAsCharacters)
+{
+    // Overlong "/", a UTF-16 surrogate, and a code point beyond U+10FFFF.
+    EXPECT_EQ(ToValidUtf8("\xC0\xAF"), "\xC3\x80\xC2\xAF");
+    EXPECT_EQ(ToValidUtf8("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0\xE2\x82\xAC");
+    EXPECT_EQ(ToValidUtf8("\xF4\x90\x80\x80"), "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC");
+}
