@@ -2,7 +2,7 @@
 function(quillon_set_warnings target)
     target_compile_options(${target} PRIVATE
         -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
-        -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual -Wnull-dereference)
+        -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual)
     if(QUILLON_WARNINGS_AS_ERRORS)
         target_compile_options(${target} PRIVATE -Werror)
     endif()

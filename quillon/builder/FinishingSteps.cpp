@@ -42,6 +42,7 @@ void CPresentationBuilder::SaveStep(const PowerPoint::Presentation& presentation
                                MB_OK);
     }
     presentation.SaveAs(outputPath, ppSaveAsPresentation, msoFalse);
+    m_savedPath = outputPath;
 }
 
 std::string CPresentationBuilder::MakeFreeFileName(std::string path) const

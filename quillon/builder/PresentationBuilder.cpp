@@ -42,6 +42,7 @@ PowerPoint::Application CPresentationBuilder::StartPowerPoint()
 
 void CPresentationBuilder::BuildPresentation(std::string noteText)
 {
+    m_savedPath.clear();
     m_application = StartPowerPoint();
     PowerPoint::Presentation presentation;
     PowerPoint::Slide currentSlide;

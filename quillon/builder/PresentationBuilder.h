@@ -42,6 +42,8 @@ public:
     const PowerPoint::Application& CurrentApplication() const noexcept { return m_application; }
     std::int32_t ColumnTotal() const noexcept { return m_columnTotal; }
     std::int32_t BulletCount() const noexcept { return m_bulletCount; }
+    // Where the last build saved its presentation; empty when it saved none.
+    const std::string& SavedPath() const noexcept { return m_savedPath; }
 
 protected:
     // The steps after the last line: template, save and close.
@@ -59,4 +61,5 @@ private:
 
     IUserMessages& m_messages;
     const IFileSystem& m_fileSystem;
+    std::string m_savedPath;
 };

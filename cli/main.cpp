@@ -1,0 +1,18 @@
+// quillon-cli: the command-line front end, for scripts, batches and machines
+// without a desktop. The composition root: it registers the embedded servers.
+#include "CommandLine.h"
+#include "EmbeddedServers.h"
+#include "FileSystem.h"
+#include "InstallPaths.h"
+
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    const CEmbeddedServers servers;
+    const CLocalFileSystem fileSystem;
+    const auto defaultTemplate = FindDataFile("quillon.pot");
+    CCommandLine commandLine({std::cin, std::cout, std::cerr, fileSystem,
+                              defaultTemplate ? defaultTemplate->string() : std::string()});
+    return commandLine.Run(std::vector<std::string>(argv + 1, argv + argc));
+}
