@@ -7,8 +7,8 @@
 CShapesObject::CShapesObject(std::shared_ptr<ApplicationState> state, int layout)
     : CModelObject(state)
 {
-    for (const PlaceholderSpec& spec : PlaceholdersOfLayout(layout))
-        m_shapes.push_back(MakeObject<CShapeObject>(state, spec.name, spec.kind));
+    for (const LayoutPlaceholder& placeholder : PlaceholdersOfLayout(layout))
+        m_shapes.push_back(MakeObject<CShapeObject>(state, placeholder.name, placeholder.kind));
 }
 
 std::span<const DispatchRow<CShapesObject>> CShapesObject::Members()

@@ -4,15 +4,15 @@ namespace {
 
 // The names are those the presentation application gives the placeholders
 // of a new slide; clients find the shapes by them.
-constexpr PlaceholderSpec kTitleLayout[] = {
+constexpr LayoutPlaceholder kTitleLayout[] = {
     {"Rectangle 2", PlaceholderKind::CenterTitle},
     {"Rectangle 3", PlaceholderKind::Subtitle},
 };
-constexpr PlaceholderSpec kTextLayout[] = {
+constexpr LayoutPlaceholder kTextLayout[] = {
     {"Rectangle 2", PlaceholderKind::Title},
     {"Rectangle 3", PlaceholderKind::Body},
 };
-constexpr PlaceholderSpec kTwoColumnLayout[] = {
+constexpr LayoutPlaceholder kTwoColumnLayout[] = {
     {"Rectangle 2", PlaceholderKind::Title},
     {"Rectangle 3", PlaceholderKind::Body},
     {"Rectangle 4", PlaceholderKind::Body},
@@ -25,7 +25,7 @@ bool IsSupportedLayout(int layout) noexcept
     return !PlaceholdersOfLayout(layout).empty();
 }
 
-std::span<const PlaceholderSpec> PlaceholdersOfLayout(int layout) noexcept
+std::span<const LayoutPlaceholder> PlaceholdersOfLayout(int layout) noexcept
 {
     switch (layout) {
     case 1:

@@ -5,7 +5,7 @@
 #include <span>
 
 // A placeholder that a new slide of some layout carries.
-struct PlaceholderSpec
+struct LayoutPlaceholder
 {
     const char* name;
     PlaceholderKind kind;
@@ -17,4 +17,4 @@ bool IsSupportedLayout(int layout) noexcept;
 
 // The placeholders of a new slide of a supported layout, in the order the
 // Shapes collection holds them; empty for any other layout.
-std::span<const PlaceholderSpec> PlaceholdersOfLayout(int layout) noexcept;
+std::span<const LayoutPlaceholder> PlaceholdersOfLayout(int layout) noexcept;
