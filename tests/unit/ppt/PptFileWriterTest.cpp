@@ -1,0 +1,170 @@
+#include "PptFileWriter.h"
+
+#include "ByteSink.h"
+#include "CompoundFileReader.h"
+#include "PptFormat.h"
+#include "PptReader.h"
+#include "SampleDocuments.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+// Passes bytes on to the file until a budget runs out, then fails as a full
+// disk would.
+class CFailingSink : public IByteSink
+{
+public:
+    CFailingSink(int fd, std::size_t budget) : m_file(fd), m_budget(budget) {}
+
+    void Write(const std::uint8_t* data, std::size_t size) override
+    {
+        const std::size_t allowed = std::min(size, m_budget);
+        m_file.Write(data, allowed);
+        m_budget -= allowed;
+        if (allowed < size)
+            m_failed = true;
+    }
+    bool Close() override { return m_file.Close() && !m_failed; }
+    std::string Error() const override { return m_failed ? "No space left on device" : ""; }
+
+private:
+    CFileSink m_file;
+    std::size_t m_budget;
+    bool m_failed = false;
+};
+
+class PptFileWriterTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_folder = fs::temp_directory_path() /
+                   ("ppt-writer-" + std::to_string(::getpid()) + "-" +
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_folder);
+        fs::create_directories(m_folder);
+    }
+    void TearDown() override
+    {
+        fs::permissions(m_folder, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(m_folder);
+    }
+
+    static Bytes ReadFile(const fs::path& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), {});
+    }
+    std::vector<std::string> FolderEntries() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_folder))
+            names.push_back(entry.path().filename().string());
+        return names;
+    }
+    static void ExpectSaveError(const std::function<void()>& save, const std::string& message)
+    {
+        try {
+            save();
+            FAIL() << "no CSaveError";
+        } catch (const CSaveError& error) {
+            EXPECT_EQ(error.what(), message);
+        }
+    }
+
+    fs::path m_folder;
+};
+
+TEST_F(PptFileWriterTest, WritesAPresentationThatReadsBack)
+{
+    const std::string path = (m_folder / "deck.ppt").string();
+    CPptFileWriter().Write(SampleDocuments::WorkedExample(), path, 1);
+    const CCompoundFileReader file(path);
+    const CPptReader reader(*file.ReadStream(kDocumentStreamName),
+                            *file.ReadStream(kCurrentUserStreamName));
+    const auto slides = reader.Slides();
+    ASSERT_EQ(slides.size(), 3u);
+    EXPECT_EQ(slides[0].placeholders[1].paragraphs.at(0).text, "Café – 東京 😀");
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"deck.ppt"});
+}
+
+TEST_F(PptFileWriterTest, TemplateFormatWritesTheSameBinaryFormat)
+{
+    const PresentationDocument document = SampleDocuments::WorkedExample();
+    CPptFileWriter().Write(document, (m_folder / "a.ppt").string(), 1);
+    CPptFileWriter().Write(document, (m_folder / "a.pot").string(), 5);
+    EXPECT_EQ(ReadFile(m_folder / "a.ppt"), ReadFile(m_folder / "a.pot"));
+}
+
+TEST_F(PptFileWriterTest, ReplacesAnExistingFile)
+{
+    const fs::path path = m_folder / "deck.ppt";
+    std::ofstream(path) << "old content";
+    CPptFileWriter().Write(SampleDocuments::WorkedExample(), path.string(), 1);
+    EXPECT_EQ(ReadFile(path), CPptFileWriter::Build(SampleDocuments::WorkedExample()));
+}
+
+// Whenever the sink fails, the old file survives and no temporary file stays.
+TEST_F(PptFileWriterTest, FailedWriteLeavesTheOldFileIntact)
+{
+    const fs::path path = m_folder / "deck.ppt";
+    const std::size_t total = CPptFileWriter::Build(SampleDocuments::WorkedExample()).size();
+    for (std::size_t budget : {std::size_t{0}, std::size_t{100}, std::size_t{4096}, total - 1}) {
+        std::ofstream(path) << "old content";
+        CPptFileWriter writer(
+            [budget](int fd) { return std::make_unique<CFailingSink>(fd, budget); });
+        ExpectSaveError([&] { writer.Write(SampleDocuments::WorkedExample(), path.string(), 1); },
+                        "Cannot save \"" + path.string() + "\": No space left on device.");
+        EXPECT_EQ(ReadFile(path), (Bytes{'o', 'l', 'd', ' ', 'c', 'o', 'n', 't', 'e', 'n', 't'}));
+        EXPECT_EQ(FolderEntries(), std::vector<std::string>{"deck.ppt"}) << "budget " << budget;
+    }
+}
+
+TEST_F(PptFileWriterTest, MissingFolderIsNamed)
+{
+    const std::string folder = (m_folder / "missing").string();
+    const std::string path = folder + "/deck.ppt";
+    ExpectSaveError([&] { CPptFileWriter().Write({}, path, 1); },
+                    "Cannot save \"" + path + "\": the folder \"" + folder + "\" does not exist.");
+}
+
+TEST_F(PptFileWriterTest, AFileInPlaceOfTheFolderIsNamed)
+{
+    std::ofstream(m_folder / "plain") << "x";
+    const std::string path = (m_folder / "plain" / "deck.ppt").string();
+    ExpectSaveError([&] { CPptFileWriter().Write({}, path, 1); },
+                    "Cannot save \"" + path + "\": \"" + (m_folder / "plain").string() +
+                        "\" is not a folder.");
+}
+
+TEST_F(PptFileWriterTest, ReadOnlyFolderKeepsItsFile)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    const fs::path path = m_folder / "deck.ppt";
+    std::ofstream(path) << "old";
+    fs::permissions(m_folder,
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    ExpectSaveError([&] { CPptFileWriter().Write({}, path.string(), 1); },
+                    "Cannot save \"" + path.string() + "\": Permission denied.");
+    EXPECT_EQ(ReadFile(path), (Bytes{'o', 'l', 'd'}));
+}
+
+TEST_F(PptFileWriterTest, RefusesFormatsOtherThanPresentationAndTemplate)
+{
+    const std::string path = (m_folder / "deck.pptx").string();
+    ExpectSaveError([&] { CPptFileWriter().Write({}, path, 24); },
+                    "Cannot save \"" + path + "\": file format 24 is not supported.");
+    EXPECT_TRUE(FolderEntries().empty());
+}
+
+} // namespace
