@@ -1,0 +1,27 @@
+#include "FilePickers.h"
+
+#include <QFileDialog>
+
+std::optional<QString> CFileDialogPickers::PickTemplateFile(QWidget* parent)
+{
+    // No must-exist rule: a name typed for a template that does not exist yet
+    // is accepted, and the build reports it when it looks for the file. On
+    // this platform "all files" is "*": "*.*" would hide names without a dot.
+    QFileDialog dialog(parent);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(
+        {QStringLiteral("Design Templates (*.pot)"), QStringLiteral("All Files (*)")});
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> CFileDialogPickers::PickSaveFolder(QWidget* parent)
+{
+    const QString folder = QFileDialog::getExistingDirectory(
+        parent, QStringLiteral("Select a location to save your PPT files:"));
+    if (folder.isEmpty())
+        return std::nullopt;
+    return folder;
+}

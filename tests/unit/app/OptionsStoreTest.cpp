@@ -1,0 +1,87 @@
+#include "OptionsStore.h"
+
+#include "TempDir.h"
+
+#include <QSettings>
+#include <gtest/gtest.h>
+
+namespace {
+
+class OptionsStore : public ::testing::Test
+{
+protected:
+    CTempDir folder;
+    QSettings settings{QString::fromStdString(folder / "quillon.conf"), QSettings::IniFormat};
+    COptionsStore store{settings};
+};
+
+TEST_F(OptionsStore, AFirstRunGivesTheDefaultsAroundTheCurrentFolder)
+{
+    const PresentationOptions options = store.LoadOptions(QStringLiteral("/home/ann/talks"));
+    EXPECT_EQ(options.m_template, 1);
+    EXPECT_EQ(options.m_close, 0);
+    EXPECT_EQ(options.m_leave, 1);
+    EXPECT_EQ(options.m_overwrite, 0);
+    EXPECT_EQ(options.m_save, 0);
+    EXPECT_EQ(options.m_saveFolder, "/home/ann/talks");
+    EXPECT_EQ(options.m_templateFile, "/home/ann/talks/quillon.pot");
+}
+
+TEST_F(OptionsStore, TheRootFolderGivesADoubledSeparator)
+{
+    EXPECT_EQ(store.LoadOptions(QStringLiteral("/")).m_templateFile, "//quillon.pot");
+}
+
+TEST_F(OptionsStore, EverythingSavedComesBackAsItWasEvenUnusualFlags)
+{
+    PresentationOptions saved;
+    saved.m_template = 0;
+    saved.m_close = 1;
+    saved.m_leave = 5;
+    saved.m_overwrite = -2;
+    saved.m_save = 1;
+    saved.m_saveFolder = "/srv/Präsentationen";
+    saved.m_templateFile = "/srv/designs/blue.pot";
+    store.SaveOptions(saved);
+
+    const PresentationOptions loaded = COptionsStore(settings).LoadOptions(QStringLiteral("/x"));
+    EXPECT_EQ(loaded.m_template, 0);
+    EXPECT_EQ(loaded.m_close, 1);
+    EXPECT_EQ(loaded.m_leave, 5);
+    EXPECT_EQ(loaded.m_overwrite, -2);
+    EXPECT_EQ(loaded.m_save, 1);
+    EXPECT_EQ(loaded.m_saveFolder, "/srv/Präsentationen");
+    EXPECT_EQ(loaded.m_templateFile, "/srv/designs/blue.pot");
+}
+
+TEST_F(OptionsStore, AllSevenValuesAreStoredUnderTheirNames)
+{
+    store.SaveOptions(PresentationOptions{});
+    settings.beginGroup(QStringLiteral("options"));
+    EXPECT_EQ(settings.childKeys().size(), 7);
+    for (const char* name :
+         {"template", "close", "leave", "overwrite", "save", "saveFolder", "templateFile"})
+        EXPECT_TRUE(settings.contains(QLatin1String(name))) << name;
+}
+
+TEST_F(OptionsStore, AnEmptyTemplateFileComesBackAsTheDefaultAndSwitchesTheTemplateOn)
+{
+    settings.setValue(QStringLiteral("options/templateFile"), QString());
+    settings.setValue(QStringLiteral("options/template"), 0);
+    settings.setValue(QStringLiteral("options/saveFolder"), QString());
+    const PresentationOptions options = store.LoadOptions(QStringLiteral("/work"));
+    EXPECT_EQ(options.m_templateFile, "/work/quillon.pot");
+    EXPECT_EQ(options.m_template, 1);
+    EXPECT_EQ(options.m_saveFolder, "") << "an empty folder stays empty";
+}
+
+TEST_F(OptionsStore, AValueThatIsNoNumberGivesTheDefault)
+{
+    settings.setValue(QStringLiteral("options/leave"), QStringLiteral("yes"));
+    settings.setValue(QStringLiteral("options/save"), QStringLiteral("99999999999"));
+    const PresentationOptions options = store.LoadOptions(QStringLiteral("/work"));
+    EXPECT_EQ(options.m_leave, 1);
+    EXPECT_EQ(options.m_save, 0);
+}
+
+} // namespace
