@@ -1,0 +1,150 @@
+#include "ImpressDocument.h"
+#include "PptFileWriter.h"
+#include "SampleDocuments.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+
+using namespace SampleDocuments;
+
+struct WrittenFile
+{
+    std::string name; // file name, extension included
+    int fileFormat;
+    PresentationDocument document;
+};
+
+std::vector<WrittenFile> FilesToCheck()
+{
+    std::vector<WrittenFile> files;
+    files.push_back({"worked_example.ppt", 1, WorkedExample()});
+
+    PresentationDocument bullets;
+    bullets.slides = {TextSlide("No bullets", {{"", 1}}),
+                      TextSlide("One bullet", {{"Only one", 1}}),
+                      TextSlide("Every level", {{"One", 1},
+                                                {"Two", 2},
+                                                {"Three", 3},
+                                                {"Four", 4},
+                                                {"Five", 5},
+                                                {"Lone dot", 0},
+                                                {"  spaced\ttab", 2}}),
+                      TwoColumnSlide("Columns, none and one", {{"", 1}}, {{"Right only", 1}}),
+                      TwoColumnSlide("Columns, many", Bullets(12, "left"), Bullets(7, "right")),
+                      TitleSlide("", "Subtitle under an empty title"),
+                      TextSlide("Non-ASCII", {{"Café – 東京 😀", 1}, {"Ünïcødé ≠ ASCII", 2}})};
+    files.push_back({"bullets.ppt", 1, bullets});
+
+    PresentationDocument longBody;
+    longBody.slides = {TextSlide("Three hundred bullets", Bullets(300, "bullet"))};
+    files.push_back({"long_body.ppt", 1, longBody});
+
+    PresentationDocument many;
+    for (int i = 0; i < 1000; ++i)
+        many.slides.push_back(TextSlide("Slide " + std::to_string(i + 1), {{"point", 1 + i % 5}}));
+    files.push_back({"thousand.ppt", 1, many});
+
+    files.push_back({"design.pot", 5, WorkedExample()});
+    return files;
+}
+
+// Impress names layouts "AL<n>T<type>", n numbering the layouts in order of
+// first use; the type says what the layout is.
+std::string LayoutType(int layout)
+{
+    return layout == 1 ? "T0" : layout == 3 ? "T3" : "T1";
+}
+
+std::string LayoutTypeOf(const std::string& layoutName)
+{
+    const std::size_t type = layoutName.rfind('T');
+    return type == std::string::npos ? layoutName : layoutName.substr(type);
+}
+
+std::string FrameClass(PlaceholderKind kind)
+{
+    switch (kind) {
+    case PlaceholderKind::CenterTitle:
+    case PlaceholderKind::Title:
+        return "title";
+    case PlaceholderKind::Subtitle:
+        return "subtitle";
+    case PlaceholderKind::Body:
+        break;
+    }
+    return "outline";
+}
+
+void ExpectSameSlides(const PresentationDocument& expected, const std::vector<ImpressPage>& pages)
+{
+    ASSERT_EQ(pages.size(), expected.slides.size());
+    for (std::size_t s = 0; s < pages.size(); ++s) {
+        SCOPED_TRACE("slide " + std::to_string(s + 1));
+        const SlideData& slide = expected.slides[s];
+        EXPECT_EQ(LayoutTypeOf(pages[s].layout), LayoutType(slide.layout)) << pages[s].layout;
+        ASSERT_EQ(pages[s].frames.size(), slide.placeholders.size());
+        for (std::size_t f = 0; f < slide.placeholders.size(); ++f) {
+            const Placeholder& placeholder = slide.placeholders[f];
+            const ImpressFrame& frame = pages[s].frames[f];
+            EXPECT_EQ(frame.presentationClass, FrameClass(placeholder.kind));
+            std::vector<ImpressParagraph> wanted;
+            if (placeholder.paragraphs.size() != 1 || !placeholder.paragraphs[0].text.empty()) {
+                for (const TextParagraph& paragraph : placeholder.paragraphs)
+                    wanted.push_back({paragraph.text, std::max(1, paragraph.indentLevel)});
+            }
+            ASSERT_EQ(frame.paragraphs.size(), wanted.size()) << "frame " << f;
+            for (std::size_t p = 0; p < wanted.size(); ++p) {
+                EXPECT_EQ(frame.paragraphs[p].text, wanted[p].text);
+                EXPECT_EQ(frame.paragraphs[p].level, wanted[p].level) << wanted[p].text;
+            }
+        }
+    }
+}
+
+// Writes every kind of file and has one LibreOffice run convert them all to
+// flat OpenDocument, then compares what Impress shows with what was saved.
+TEST(LibreOfficeImpress, ShowsTheTitlesParagraphsAndLevelsWeWrite)
+{
+    const QString soffice = QStandardPaths::findExecutable("soffice");
+    ASSERT_FALSE(soffice.isEmpty()) << "LibreOffice Impress is not installed";
+    QTemporaryDir work;
+    ASSERT_TRUE(work.isValid());
+    const QDir dir(work.path());
+    const std::vector<WrittenFile> files = FilesToCheck();
+    QStringList arguments{"--headless",
+                          "--norestore",
+                          "-env:UserInstallation=" +
+                              QUrl::fromLocalFile(dir.filePath("profile")).toString(),
+                          "--convert-to",
+                          "fodp",
+                          "--outdir",
+                          dir.filePath("out")};
+    for (const WrittenFile& file : files) {
+        const QString path = dir.filePath(QString::fromStdString(file.name));
+        CPptFileWriter().Write(file.document, path.toStdString(), file.fileFormat);
+        arguments << path;
+    }
+    QProcess process;
+    process.start(soffice, arguments);
+    ASSERT_TRUE(process.waitForFinished(600000)) << "LibreOffice did not finish";
+    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+
+    for (const WrittenFile& file : files) {
+        SCOPED_TRACE(file.name);
+        const QString converted = dir.filePath(
+            "out/" + QFileInfo(QString::fromStdString(file.name)).completeBaseName() + ".fodp");
+        ASSERT_TRUE(QFileInfo::exists(converted)) << "LibreOffice did not open " << file.name;
+        ExpectSameSlides(file.document, ReadImpressDocument(converted));
+    }
+}
+
+} // namespace
