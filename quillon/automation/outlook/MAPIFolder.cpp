@@ -1,0 +1,12 @@
+#include "MAPIFolder.h"
+
+#include "OutlookDispids.h"
+
+namespace Outlook {
+
+Items MAPIFolder::GetItems() const
+{
+    return Items(GetObject(OutlookDispid::MAPIFolderItems, InvokeKind::PropertyGet));
+}
+
+} // namespace Outlook
