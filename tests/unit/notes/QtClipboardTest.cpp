@@ -43,6 +43,15 @@ TEST_F(QtClipboardNote, AnEmptyClipboardOrAPictureIsNotInTheRightFormat)
     EXPECT_EQ(m_messages.Messages(), (std::vector<Message>{wrongFormat, wrongFormat}));
 }
 
+TEST_F(QtClipboardNote, MegabytesOfTextArePassedWhole)
+{
+    std::string text;
+    for (int line = 0; text.size() < 4 * 1024 * 1024; ++line)
+        text += "." + std::to_string(line) + " bullet\r\n";
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    EXPECT_EQ(Read(), text);
+}
+
 TEST_F(QtClipboardNote, AChangeBetweenTwoReadsIsPickedUp)
 {
     QGuiApplication::clipboard()->setText("first");

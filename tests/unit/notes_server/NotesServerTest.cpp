@@ -10,6 +10,7 @@
 #include <ctime>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/stat.h>
 
 namespace {
@@ -138,10 +139,14 @@ TEST_F(NotesServer, CannotBeCreatedWithoutItsFolder)
 TEST_F(NotesServer, DefaultFolderIsNotesInTheHomeFolder)
 {
     const char* previous = std::getenv("HOME");
-    const std::string saved = previous != nullptr ? previous : "";
+    const std::optional<std::string> saved =
+        previous != nullptr ? std::optional<std::string>(previous) : std::nullopt;
     ::setenv("HOME", "/home/somebody", 1);
     EXPECT_EQ(CNotesFolderServer::DefaultFolder(), fs::path("/home/somebody/Notes"));
-    ::setenv("HOME", saved.c_str(), 1);
+    if (saved)
+        ::setenv("HOME", saved->c_str(), 1);
+    else
+        ::unsetenv("HOME");
 }
 
 TEST_F(NotesServer, ItemsKeepTheFolderAsItWasWhenAskedFor)
