@@ -3,14 +3,21 @@
 #include "FileDescriptor.h"
 #include "PalmDatabaseFormat.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <new>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+// The system maps no empty range, so an empty image still takes a page.
+std::size_t MappingLength(std::size_t size)
+{
+    return std::max<std::size_t>(size, 1);
+}
 
 std::string CannotRead(const std::string& path, const std::string& reason)
 {
@@ -65,6 +72,23 @@ bool OpenImage(const std::string& path, CFileDescriptor& file, std::size_t& size
 
 } // namespace
 
+void CImageFile::CUnmapper::operator()(std::uint8_t* bytes) const noexcept
+{
+    ::munmap(bytes, MappingLength(size));
+}
+
+// Memory for the whole image, in large pages where the system offers them:
+// touching 60 MB page by page costs more than reading it.
+CImageFile::MappedBytes CImageFile::AllocateImageMemory(std::size_t size)
+{
+    void* memory = ::mmap(nullptr, MappingLength(size), PROT_READ | PROT_WRITE,
+                          MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (memory == MAP_FAILED)
+        return MappedBytes(nullptr, CUnmapper{size});
+    ::madvise(memory, MappingLength(size), MADV_HUGEPAGE);
+    return MappedBytes(static_cast<std::uint8_t*>(memory), CUnmapper{size});
+}
+
 bool CImageFile::Load(const std::string& path, std::string& error)
 {
     m_bytes.reset();
@@ -73,7 +97,7 @@ bool CImageFile::Load(const std::string& path, std::string& error)
     std::size_t size = 0;
     if (!OpenImage(path, file, size, error))
         return false;
-    std::unique_ptr<std::uint8_t[]> bytes(new (std::nothrow) std::uint8_t[size]);
+    MappedBytes bytes = AllocateImageMemory(size);
     if (!bytes) {
         error = "Not enough memory to read " + path;
         return false;

@@ -20,6 +20,15 @@ public:
     std::span<const std::uint8_t> Bytes() const { return {m_bytes.get(), m_size}; }
 
 private:
-    std::unique_ptr<std::uint8_t[]> m_bytes;
+    struct CUnmapper
+    {
+        std::size_t size;
+        void operator()(std::uint8_t* bytes) const noexcept;
+    };
+    using MappedBytes = std::unique_ptr<std::uint8_t, CUnmapper>;
+
+    static MappedBytes AllocateImageMemory(std::size_t size);
+
+    MappedBytes m_bytes{nullptr, CUnmapper{0}};
     std::size_t m_size = 0;
 };
