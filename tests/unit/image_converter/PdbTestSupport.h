@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,9 @@ public:
     CTempDir()
     {
         std::string pattern = (std::filesystem::temp_directory_path() / "tavik-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("cannot create a folder for the test");
+        m_path = pattern;
     }
     ~CTempDir() { std::filesystem::remove_all(m_path); }
     CTempDir(const CTempDir&) = delete;
