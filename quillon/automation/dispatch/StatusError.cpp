@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<HRESULT, const char*>, 11> kStatusTexts{{
+constexpr std::array<std::pair<HRESULT, const char*>, 13> kStatusTexts{{
     {E_NOTIMPL, "Not implemented"},
     {E_FAIL, "Unspecified error"},
     {E_OUTOFMEMORY, "Not enough memory resources are available to complete this operation."},
@@ -16,6 +16,8 @@ constexpr std::array<std::pair<HRESULT, const char*>, 11> kStatusTexts{{
     {DISP_E_TYPEMISMATCH, "Type mismatch."},
     {DISP_E_OVERFLOW, "Out of present range."},
     {DISP_E_BADPARAMCOUNT, "Invalid number of parameters."},
+    {DISP_E_NONAMEDARGS, "Does not support named arguments."},
+    {RPC_E_DISCONNECTED, "The object invoked has disconnected from its clients."},
     {REGDB_E_CLASSNOTREG, "Class not registered"},
     {CO_E_SERVER_EXEC_FAILURE, "Server execution failed"},
 }};

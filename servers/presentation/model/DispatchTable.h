@@ -13,10 +13,6 @@
 #include <utility>
 #include <vector>
 
-// The status of a call on an object whose application has quit: the answer
-// automation gives for a server that is no longer there.
-inline constexpr HRESULT RPC_E_DISCONNECTED = MakeStatus(0x80010108);
-
 // The forms an argument takes in the operation tables. I4 and String
 // arguments are coerced as automation coerces them; a Variant argument
 // reaches the handler as the caller sent it.
