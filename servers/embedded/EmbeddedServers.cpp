@@ -1,16 +1,21 @@
 #include "EmbeddedServers.h"
 
+#include "NotesFolderServer.h"
 #include "PptFileWriter.h"
 #include "PresentationServer.h"
 #include "ProgIdRegistry.h"
 
-CEmbeddedServers::CEmbeddedServers()
+CEmbeddedServers::CEmbeddedServers(std::filesystem::path notesFolder)
 {
     PresentationServices services;
     services.fileWriter = std::make_shared<CPptFileWriter>();
     const CPresentationServer presentationServer(services);
     m_presentationServer = std::make_unique<CProgIdRegistration>(
         std::string(kPresentationServerProgId), presentationServer.Factory());
+    if (notesFolder.empty())
+        notesFolder = CNotesFolderServer::DefaultFolder();
+    m_notesServer = std::make_unique<CProgIdRegistration>(
+        CNotesFolderServer::ProgId, CNotesFolderServer::Factory(std::move(notesFolder)));
 }
 
 CEmbeddedServers::~CEmbeddedServers() = default;

@@ -2,7 +2,7 @@
 
 #include "EmbeddedServers.h"
 #include "ProgIdRegistry.h"
-#include "TempDir.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -41,7 +41,7 @@ protected:
     }
 
     CEmbeddedServers servers;
-    CTempDir folder;
+    CTempFolder folder;
     CLocalFileSystem fileSystem;
     std::istringstream in;
     std::ostringstream out;
@@ -73,8 +73,9 @@ TEST_F(CommandLine, HelpAndVersionGoToStandardOutput)
 
 TEST_F(CommandLine, ABatchOfFilesAndStandardInputIsSavedAndEachPathPrinted)
 {
-    const std::string first = folder.Write("first.note", "Budget\nThe budget\n-Costs\n.Rent\n");
-    const std::string second = folder.Write("second.note", "Plan\r\nThe plan\r\n");
+    const std::string first =
+        folder.Write("first.note", "Budget\nThe budget\n-Costs\n.Rent\n").string();
+    const std::string second = folder.Write("second.note", "Plan\r\nThe plan\r\n").string();
     in.str("Piped\nFrom a pipe\n--Both\n.a\n.b\n");
     const int status =
         Run({"--no-template", "--save-folder", folder.Path().string(), first, "-", second});
@@ -88,8 +89,8 @@ TEST_F(CommandLine, ABatchOfFilesAndStandardInputIsSavedAndEachPathPrinted)
 
 TEST_F(CommandLine, ATakenNameGetsAFreeOneAndSaysSoUnlessQuiet)
 {
-    const std::string note = folder.Write("a.note", "Budget\nTitle\n");
-    folder.Write("Budget.ppt", "keep me");
+    const std::string note = folder.Write("a.note", "Budget\nTitle\n").string();
+    folder.Write("Budget.ppt", "keep me").string();
     const std::string saveFolder = "--save-folder=" + folder.Path().string();
     EXPECT_EQ(Run({"--no-template", saveFolder, note}), 0);
     EXPECT_EQ(OutputLines(), Strings{folder / "Budget1.ppt"});
@@ -106,8 +107,8 @@ TEST_F(CommandLine, ATakenNameGetsAFreeOneAndSaysSoUnlessQuiet)
 
 TEST_F(CommandLine, OverwriteReplacesTheFileOfTheSameName)
 {
-    const std::string note = folder.Write("a.note", "Budget\nTitle\n");
-    folder.Write("Budget.ppt", "old");
+    const std::string note = folder.Write("a.note", "Budget\nTitle\n").string();
+    folder.Write("Budget.ppt", "old").string();
     EXPECT_EQ(Run({"--overwrite", "--no-template", "--save-folder", folder.Path().string(), note}),
               0);
     EXPECT_EQ(OutputLines(), Strings{folder / "Budget.ppt"});
@@ -116,8 +117,8 @@ TEST_F(CommandLine, OverwriteReplacesTheFileOfTheSameName)
 
 TEST_F(CommandLine, NotesThatCannotBeSavedFailTheRunButNotTheBatch)
 {
-    const std::string good = folder.Write("good.note", "Good\nTitle\n");
-    const std::string oneLine = folder.Write("short.note", "Only a name\n");
+    const std::string good = folder.Write("good.note", "Good\nTitle\n").string();
+    const std::string oneLine = folder.Write("short.note", "Only a name\n").string();
     const std::string missing = folder / "missing.note";
     EXPECT_EQ(
         Run({"--no-template", "--save-folder", folder.Path().string(), missing, oneLine, good}), 1);
@@ -131,7 +132,7 @@ TEST_F(CommandLine, NotesThatCannotBeSavedFailTheRunButNotTheBatch)
 
 TEST_F(CommandLine, AFolderThatCannotBeWrittenIsReportedAsAnError)
 {
-    const std::string note = folder.Write("a.note", "Budget\nTitle\n");
+    const std::string note = folder.Write("a.note", "Budget\nTitle\n").string();
     EXPECT_EQ(Run({"--no-template", "--save-folder", folder / "no such folder", note}), 1);
     EXPECT_TRUE(out.str().empty());
     EXPECT_NE(err.str().find(note + ": "), std::string::npos);
@@ -140,7 +141,7 @@ TEST_F(CommandLine, AFolderThatCannotBeWrittenIsReportedAsAnError)
 
 TEST_F(CommandLine, AMissingTemplateIsAWarningAndTheNoteIsStillSaved)
 {
-    const std::string note = folder.Write("a.note", "Budget\nTitle\n");
+    const std::string note = folder.Write("a.note", "Budget\nTitle\n").string();
     defaultTemplate = folder / "absent.pot";
     EXPECT_EQ(Run({"--save-folder", folder.Path().string(), note}), 0);
     EXPECT_EQ(err.str(), note + ": The specified template file can not be found. The template "
@@ -150,7 +151,7 @@ TEST_F(CommandLine, AMissingTemplateIsAWarningAndTheNoteIsStillSaved)
 TEST_F(CommandLine, WithoutThePresentationServerEveryNoteFails)
 {
     CProgIdRegistration nothing("Powerpoint.Application", []() -> IDispatch* { return nullptr; });
-    const std::string note = folder.Write("a.note", "Budget\nTitle\n");
+    const std::string note = folder.Write("a.note", "Budget\nTitle\n").string();
     EXPECT_EQ(Run({"--no-template", "--save-folder", folder.Path().string(), note}), 1);
     EXPECT_EQ(err.str(), note + ": Could not start PowerPoint\n");
 }
@@ -161,9 +162,9 @@ TEST_F(CommandLine, ALongBatchReportsProgress)
     now = [&clock] {
         return clock += std::chrono::milliseconds(600);
     };
-    const std::string a = folder.Write("a.note", "A\nTitle\n");
-    const std::string b = folder.Write("b.note", "B\nTitle\n");
-    const std::string c = folder.Write("c.note", "C\nTitle\n");
+    const std::string a = folder.Write("a.note", "A\nTitle\n").string();
+    const std::string b = folder.Write("b.note", "B\nTitle\n").string();
+    const std::string c = folder.Write("c.note", "C\nTitle\n").string();
     EXPECT_EQ(Run({"--no-template", "--save-folder", folder.Path().string(), a, b, c}), 0);
     EXPECT_EQ(err.str(), "quillon-cli: 2 of 3 notes done\nquillon-cli: 3 of 3 notes done\n");
 }
@@ -176,8 +177,8 @@ int RunProcess(const std::string& command)
 
 TEST(CommandLineProcess, TheProgramRunsAsAProcessWithItsExitCodes)
 {
-    CTempDir folder;
-    const std::string note = folder.Write("talk.note", "Talk\nA talk\n-Slide\n.Point\n");
+    CTempFolder folder;
+    const std::string note = folder.Write("talk.note", "Talk\nA talk\n-Slide\n.Point\n").string();
     const std::string program = QUILLON_CLI_PATH;
     EXPECT_EQ(RunProcess("'" + program + "' --bogus 2>/dev/null"), 2);
     EXPECT_EQ(RunProcess("cd '" + folder.Path().string() + "' && '" + program +

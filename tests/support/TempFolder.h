@@ -29,6 +29,8 @@ public:
     CTempFolder& operator=(const CTempFolder&) = delete;
 
     const std::filesystem::path& Path() const noexcept { return m_path; }
+    // The path of a file of the folder, as text.
+    std::string operator/(const std::string& name) const { return (m_path / name).string(); }
 
     // Writes the bytes to a file of the folder and gives its path.
     std::filesystem::path Write(const std::string& name, std::string_view bytes) const

@@ -1,6 +1,6 @@
 #include "OptionsStore.h"
 
-#include "TempDir.h"
+#include "TempFolder.h"
 
 #include <QSettings>
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@ namespace {
 class OptionsStore : public ::testing::Test
 {
 protected:
-    CTempDir folder;
+    CTempFolder folder;
     QSettings settings{QString::fromStdString(folder / "quillon.conf"), QSettings::IniFormat};
     COptionsStore store{settings};
 };

@@ -1,0 +1,282 @@
+#include "QuillonDlg.h"
+
+#include "ControlIds.h"
+#include "DesktopOpener.h"
+#include "DispatchObject.h"
+#include "EmbeddedServers.h"
+#include "FakeClipboard.h"
+#include "FakeFileSystem.h"
+#include "FilePickers.h"
+#include "OptionsDlg.h"
+#include "OptionsStore.h"
+#include "RecordingMessages.h"
+#include "TempFolder.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class CNoPickers final : public IFilePickers
+{
+public:
+    std::optional<QString> PickTemplateFile(QWidget*) override { return std::nullopt; }
+    std::optional<QString> PickSaveFolder(QWidget*) override { return std::nullopt; }
+};
+
+class CRecordingDesktop final : public IDesktopOpener
+{
+public:
+    bool OpenUrl(const QUrl& url) override
+    {
+        opened.push_back(url);
+        return true;
+    }
+    std::vector<QUrl> opened;
+};
+
+// Sets a file's modification time, so the notes have dates to sort by.
+void SetModified(const std::filesystem::path& path, std::int64_t secondsSinceEpoch)
+{
+    const timespec times[2] = {{secondsSinceEpoch, 0}, {secondsSinceEpoch, 0}};
+    ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+}
+
+class MainDialog : public ::testing::Test
+{
+protected:
+    MainDialog()
+    {
+        std::filesystem::create_directory(notes.Path() / "Notes");
+        std::filesystem::create_directory(notes.Path() / "talks");
+        saveFolder = notes / "talks";
+    }
+
+    void AddNote(const std::string& name, const std::string& text, std::int64_t modified)
+    {
+        SetModified(notes.Write("Notes/" + name, text), modified);
+    }
+
+    // The dialog over the notes folder, with the options the test stored.
+    std::unique_ptr<CQuillonDlg> Open(bool withNotesFolder = true)
+    {
+        servers = std::make_unique<CEmbeddedServers>(withNotesFolder ? notes.Path() / "Notes"
+                                                                     : notes.Path() / "none");
+        auto dialog = std::make_unique<CQuillonDlg>(
+            QuillonDlgServices{messages, fileSystem, store, pickers, clipboard, desktop});
+        dialog->show();
+        return dialog;
+    }
+
+    QTreeWidget& List(CQuillonDlg& dialog) { return *dialog.findChild<QTreeWidget*>("noteList"); }
+    QPushButton& Button(CQuillonDlg& dialog, const char* name)
+    {
+        return *dialog.findChild<QPushButton*>(name);
+    }
+
+    Strings Names(CQuillonDlg& dialog)
+    {
+        Strings names;
+        QTreeWidget& list = List(dialog);
+        for (int row = 0; row < list.topLevelItemCount(); ++row)
+            names.push_back(list.topLevelItem(row)->text(0).toStdString());
+        return names;
+    }
+
+    void Select(CQuillonDlg& dialog, const std::string& name)
+    {
+        QTreeWidget& list = List(dialog);
+        for (int row = 0; row < list.topLevelItemCount(); ++row) {
+            if (list.topLevelItem(row)->text(0).toStdString() == name)
+                list.setCurrentItem(list.topLevelItem(row));
+        }
+    }
+
+    void StoreOptions(const PresentationOptions& options) { store.SaveOptions(options); }
+
+    PresentationOptions SavingOptions() const
+    {
+        PresentationOptions options;
+        options.m_save = 1;
+        options.m_leave = 0;
+        options.m_template = 0;
+        options.m_saveFolder = saveFolder;
+        return options;
+    }
+
+    CTempFolder notes;
+    std::string saveFolder;
+    QSettings settings{QString::fromStdString(notes / "quillon.conf"), QSettings::IniFormat};
+    COptionsStore store{settings};
+    CRecordingMessages messages;
+    CLocalFileSystem fileSystem;
+    CNoPickers pickers;
+    CFakeClipboard clipboard;
+    CRecordingDesktop desktop;
+    std::unique_ptr<CEmbeddedServers> servers;
+};
+
+TEST_F(MainDialog, ListsTheNotesAfterTheClipboardRowWithRowZeroSelected)
+{
+    AddNote("budget.txt", "Budget\nThe budget\n", 1'700'000'000);
+    AddNote("Agenda.md", "Agenda\nThe agenda\n", 1'700'100'000);
+    AddNote("ignored.pdf", "not a note", 1'700'000'000);
+    auto dialog = Open();
+    EXPECT_EQ(Names(*dialog), (Strings{"** Clipboard / Palm Desktop **", "Agenda", "budget"}));
+    EXPECT_TRUE(List(*dialog).topLevelItem(0)->isSelected());
+    EXPECT_TRUE(Button(*dialog, "createButton").isEnabled());
+    EXPECT_FALSE(List(*dialog).topLevelItem(1)->text(1).isEmpty()) << "a creation date";
+    EXPECT_TRUE(List(*dialog).topLevelItem(0)->text(1).isEmpty());
+    EXPECT_EQ(dialog->windowTitle(), "Quillon");
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+TEST_F(MainDialog, WithoutANotesFolderOnlyTheClipboardRowIsListedAndNothingIsSaid)
+{
+    auto dialog = Open(false);
+    EXPECT_EQ(Names(*dialog), Strings{"** Clipboard / Palm Desktop **"});
+    EXPECT_TRUE(Button(*dialog, "createButton").isEnabled());
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+TEST_F(MainDialog, CreateIsEnabledOnlyWhileARowIsSelected)
+{
+    auto dialog = Open(false);
+    List(*dialog).clearSelection();
+    EXPECT_FALSE(Button(*dialog, "createButton").isEnabled());
+    Select(*dialog, "** Clipboard / Palm Desktop **");
+    EXPECT_TRUE(Button(*dialog, "createButton").isEnabled());
+}
+
+TEST_F(MainDialog, SortingKeepsTheClipboardRowOnTopInBothDirections)
+{
+    AddNote("b.txt", "b", 1'700'000'000);
+    AddNote("A.txt", "a", 1'700'000'500);
+    AddNote("c.txt", "c", 1'600'000'000);
+    auto dialog = Open();
+    QHeaderView& header = *List(*dialog).header();
+    const auto clickHeader = [&](int column) {
+        QTest::mouseClick(header.viewport(), Qt::LeftButton, {},
+                          QPoint(header.sectionViewportPosition(column) + 5, 5));
+    };
+    clickHeader(2);
+    EXPECT_EQ(Names(*dialog), (Strings{"** Clipboard / Palm Desktop **", "A", "b", "c"}))
+        << "newest first";
+    clickHeader(0);
+    EXPECT_EQ(Names(*dialog), (Strings{"** Clipboard / Palm Desktop **", "A", "b", "c"}));
+    EXPECT_TRUE(dialog->SortAscending()) << "a new column starts in the first direction";
+    clickHeader(0);
+    EXPECT_EQ(Names(*dialog), (Strings{"** Clipboard / Palm Desktop **", "c", "b", "A"}));
+}
+
+TEST_F(MainDialog, CreateOnTheClipboardRowBuildsAndSavesThePresentation)
+{
+    StoreOptions(SavingOptions());
+    clipboard.text = "Clipped\r\nFrom the clipboard\r\n-Slide\r\n.Point\r\n";
+    auto dialog = Open(false);
+    QTest::mouseClick(&Button(*dialog, "createButton"), Qt::LeftButton);
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(saveFolder) / "Clipped.ppt"))
+        << (messages.Messages().empty() ? "" : messages.Messages()[0].text);
+    EXPECT_TRUE(dialog->isVisible()) << "close is off";
+}
+
+TEST_F(MainDialog, AnEmptyClipboardIsReportedAndNothingIsBuilt)
+{
+    StoreOptions(SavingOptions());
+    clipboard.formats.clear();
+    auto dialog = Open(false);
+    dialog->OnCreatePresentation();
+    const std::vector<CRecordingMessages::Message> expected{
+        {"Clipboard contents not in correct format.", MB_OK}};
+    EXPECT_EQ(messages.Messages(), expected);
+    EXPECT_TRUE(std::filesystem::is_empty(saveFolder));
+}
+
+TEST_F(MainDialog, DoubleClickOnANoteBuildsFromItsText)
+{
+    PresentationOptions options = SavingOptions();
+    options.m_close = 1;
+    StoreOptions(options);
+    AddNote("plan.txt", "Plan\nThe plan\n--Sides\n.left\n.right\n", 1'700'000'000);
+    auto dialog = Open();
+    QTreeWidget& list = List(*dialog);
+    const QRect row = list.visualItemRect(list.topLevelItem(1));
+    // A double click arrives after the click that started it, as from a mouse.
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row.center());
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, row.center());
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(saveFolder) / "Plan.ppt"));
+    EXPECT_FALSE(dialog->isVisible()) << "close-after-create ends the dialog";
+    EXPECT_EQ(settings.value("options/close").toInt(), 1) << "and stores the options";
+}
+
+TEST_F(MainDialog, ANoteThatVanishedIsReportedWithTheStopIconAndTheDialogStays)
+{
+    StoreOptions(SavingOptions());
+    AddNote("gone.txt", "Gone\nTitle\n", 1'700'000'000);
+    auto dialog = Open();
+    std::filesystem::remove(notes.Path() / "Notes" / "gone.txt");
+    Select(*dialog, "gone");
+    dialog->OnCreatePresentation();
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_EQ(messages.Messages()[0].boxType, MB_ICONSTOP);
+    EXPECT_NE(messages.Messages()[0].text.find("gone.txt"), std::string::npos);
+    EXPECT_TRUE(dialog->isVisible());
+}
+
+TEST_F(MainDialog, OptionsTakenWithOkApplyToTheNextCreateAndCancelChangesNothing)
+{
+    auto dialog = Open(false);
+    const auto runOptions = [&](const char* closeButton, bool toggleSave) {
+        QTimer::singleShot(0, dialog.get(), [&, closeButton, toggleSave] {
+            auto* options = dialog->findChild<COptionsDlg*>();
+            ASSERT_NE(options, nullptr);
+            if (toggleSave)
+                QTest::mouseClick(options->findChild<QCheckBox*>("saveCheck"), Qt::LeftButton);
+            QTest::mouseClick(options->findChild<QPushButton*>(closeButton), Qt::LeftButton);
+        });
+        dialog->OnOptions();
+    };
+    runOptions("cancelButton", true);
+    EXPECT_EQ(dialog->Options().m_save, 0);
+    runOptions("okButton", true);
+    EXPECT_EQ(dialog->Options().m_save, 1);
+    EXPECT_FALSE(settings.contains("options/save")) << "stored only when the dialog closes";
+}
+
+TEST_F(MainDialog, TheCloseBoxStoresTheOptionsAndEscapeDoesNot)
+{
+    {
+        auto dialog = Open(false);
+        dialog->Options().m_overwrite = 1;
+        QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        EXPECT_FALSE(dialog->isVisible());
+    }
+    settings.sync();
+    EXPECT_FALSE(settings.contains("options/overwrite"));
+    auto dialog = Open(false);
+    dialog->Options().m_overwrite = 1;
+    dialog->close();
+    settings.sync();
+    EXPECT_EQ(settings.value("options/overwrite").toInt(), 1);
+}
+
+TEST_F(MainDialog, HelpOpensTheShippedHelpPage)
+{
+    auto dialog = Open(false);
+    QTest::mouseClick(&Button(*dialog, "helpButton"), Qt::LeftButton);
+    ASSERT_EQ(desktop.opened.size(), 1u);
+    EXPECT_TRUE(desktop.opened[0].toLocalFile().endsWith("help/index.html"));
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+} // namespace
