@@ -1,6 +1,7 @@
 #include "EmbeddedServers.h"
 
 #include "NotesFolderServer.h"
+#include "PotTemplateLoader.h"
 #include "PptFileWriter.h"
 #include "PresentationServer.h"
 #include "ProgIdRegistry.h"
@@ -9,6 +10,7 @@ CEmbeddedServers::CEmbeddedServers(std::filesystem::path notesFolder)
 {
     PresentationServices services;
     services.fileWriter = std::make_shared<CPptFileWriter>();
+    services.templateLoader = std::make_shared<CPotTemplateLoader>();
     const CPresentationServer presentationServer(services);
     m_presentationServer = std::make_unique<CProgIdRegistration>(
         std::string(kPresentationServerProgId), presentationServer.Factory());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,13 @@ struct SlideData
     std::vector<Placeholder> placeholders;
 };
 
+// The design records of an applied template. Only the .ppt writer, which
+// builds the file around them, knows what they hold.
+struct TemplateDesign;
+
 struct PresentationDocument
 {
     std::vector<SlideData> slides;
+    // Null: the writer's own default design.
+    std::shared_ptr<const TemplateDesign> design;
 };

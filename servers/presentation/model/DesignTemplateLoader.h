@@ -4,11 +4,14 @@
 #include <stdexcept>
 #include <string>
 
-// What applying a design template gives a presentation. The template reader
-// adds the master's design to it; until then it records which file it was.
+struct TemplateDesign; // opaque here: the template reader makes it, the writer uses it
+
+// What applying a design template gives a presentation: which file it was
+// and the design records read from it, handed on to the file writer.
 struct DesignTemplate
 {
     std::string fileName;
+    std::shared_ptr<const TemplateDesign> design;
 };
 
 // A template that could not be read. The message names the path and the

@@ -30,7 +30,7 @@ HRESULT CPresentationObject::Answer(const InvokeCall& call)
 
 PresentationDocument CPresentationObject::ToDocument() const
 {
-    return PresentationDocument{m_slides->ToSlideData()};
+    return PresentationDocument{m_slides->ToSlideData(), m_design ? m_design->design : nullptr};
 }
 
 CVariant CPresentationObject::GetSlides(const CArguments&)

@@ -76,6 +76,8 @@ std::vector<std::uint8_t> CPptFileWriter::Build(const PresentationDocument& docu
     file.SetRootClassId(kPresentationClassId);
     file.AddStream(kCurrentUserStreamName, streams.currentUser);
     file.AddStream(kDocumentStreamName, streams.document);
+    if (!streams.pictures.empty())
+        file.AddStream(kPicturesStreamName, streams.pictures);
     return file.Finish();
 }
 

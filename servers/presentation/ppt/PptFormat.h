@@ -202,3 +202,4 @@ inline constexpr std::uint8_t kPresentationClassId[16] = {
     0x10, 0x8D, 0x81, 0x64, 0x9B, 0x4F, 0xCF, 0x11, 0x86, 0xEA, 0x00, 0xAA, 0x00, 0xB9, 0x29, 0xE8};
 inline constexpr const char* kDocumentStreamName = "PowerPoint Document";
 inline constexpr const char* kCurrentUserStreamName = "Current User";
+inline constexpr const char* kPicturesStreamName = "Pictures";

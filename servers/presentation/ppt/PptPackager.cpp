@@ -6,6 +6,8 @@
 #include "PersistRecords.h"
 #include "RecordWriter.h"
 #include "SlideRecords.h"
+#include "TemplateDesign.h"
+#include "TemplateDocumentRecords.h"
 
 #include <map>
 #include <stdexcept>
@@ -26,6 +28,8 @@ PptStreams CPptPackager::Package(const PresentationDocument& document) const
     // Drawing ids live in a 12-bit field.
     if (document.slides.size() > kMaxSlides)
         throw std::length_error("a presentation holds at most 4000 slides");
+    if (document.design)
+        return PackageAround(*document.design, document);
 
     const CMasterRecords master(kMasterDrawingId);
     std::vector<CSlideRecords> slides;
@@ -53,10 +57,73 @@ PptStreams CPptPackager::Package(const PresentationDocument& document) const
             static_cast<std::uint32_t>(writer.Size());
         slides[i].Write(writer);
     }
+    return Finish(writer, std::move(offsets));
+}
+
+PptStreams CPptPackager::Finish(CRecordWriter& writer,
+                                std::map<std::uint32_t, std::uint32_t> offsets) const
+{
     CPersistRecords persist(std::move(offsets), kFirstSlideId);
     persist.Write(writer);
 
     CRecordWriter user;
     CCurrentUserRecord(persist.UserEditOffset(), m_userName).Write(user);
-    return {writer.Take(), user.Take()};
+    return {writer.Take(), user.Take(), {}};
+}
+
+namespace {
+
+SlidePlacement PlacementAround(const TemplateDesign& design, const SlideData& slide)
+{
+    SlidePlacement placement;
+    const bool titleSlide = slide.layout == 1 && design.titleMaster;
+    const TemplateMaster& master =
+        design.masters[titleSlide ? *design.titleMaster : design.mainMaster];
+    placement.masterId = master.masterId;
+    placement.masterTitleShapeId = titleSlide ? design.centerTitleShapeId : design.titleShapeId;
+    placement.masterBodyShapeId = titleSlide ? design.subtitleShapeId : design.bodyShapeId;
+    placement.design = &design.slides;
+    return placement;
+}
+
+} // namespace
+
+// The template's masters go into the file as they are; only the slides, the
+// lists that name them and the drawing group's cluster table are new.
+PptStreams CPptPackager::PackageAround(const TemplateDesign& design,
+                                       const PresentationDocument& document) const
+{
+    const auto masterCount = static_cast<std::uint32_t>(design.masters.size());
+    const std::uint32_t firstSlidePersistId = kMasterPersistId + masterCount;
+    const std::uint32_t firstDrawingId = CTemplateDocumentRecords::FirstSlideDrawingId(design);
+    if (masterCount == 0 || firstDrawingId + document.slides.size() > 0xFFF)
+        throw std::length_error("the design leaves no room for the slides");
+
+    std::vector<CSlideRecords> slides;
+    slides.reserve(document.slides.size());
+    for (std::size_t i = 0; i < document.slides.size(); ++i) {
+        const auto index = static_cast<std::uint32_t>(i);
+        SlidePlacement placement = PlacementAround(design, document.slides[i]);
+        placement.persistId = firstSlidePersistId + index;
+        placement.slideId = kFirstSlideId + index;
+        placement.drawingId = firstDrawingId + index;
+        slides.emplace_back(document.slides[i], placement);
+    }
+
+    CRecordWriter writer;
+    std::map<std::uint32_t, std::uint32_t> offsets;
+    offsets[kDocumentPersistId] = 0;
+    CTemplateDocumentRecords(design, kMasterPersistId, slides).Write(writer);
+    for (std::uint32_t i = 0; i < masterCount; ++i) {
+        offsets[kMasterPersistId + i] = static_cast<std::uint32_t>(writer.Size());
+        writer.Bytes(design.masters[i].container);
+    }
+    for (std::size_t i = 0; i < slides.size(); ++i) {
+        offsets[firstSlidePersistId + static_cast<std::uint32_t>(i)] =
+            static_cast<std::uint32_t>(writer.Size());
+        slides[i].Write(writer);
+    }
+    PptStreams streams = Finish(writer, std::move(offsets));
+    streams.pictures = design.pictures;
+    return streams;
 }

@@ -2,7 +2,10 @@
 
 #include "PresentationDocument.h"
 
+class CRecordWriter;
+
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -11,7 +14,10 @@ struct PptStreams
 {
     std::vector<std::uint8_t> document;    // "PowerPoint Document"
     std::vector<std::uint8_t> currentUser; // "Current User"
+    std::vector<std::uint8_t> pictures;    // "Pictures"; empty: no such stream
 };
+
+struct TemplateDesign;
 
 // Lays a presentation out as PowerPoint 97-2003 records. It alone decides the
 // identifiers (persist ids, slide and master ids, drawing and shape ids) and
@@ -19,6 +25,9 @@ struct PptStreams
 // persist directory.
 //
 //   Document (persist 1) | MainMaster (2) | Slide (3) ... | PersistDirectory | UserEdit
+//
+// With a template's design the template's masters take persist ids 2, 3 ...
+// and the slides follow them.
 class CPptPackager
 {
 public:
@@ -31,5 +40,9 @@ public:
     static constexpr std::size_t kMaxSlides = 4000;
 
 private:
+    PptStreams PackageAround(const TemplateDesign& design,
+                             const PresentationDocument& document) const;
+    PptStreams Finish(CRecordWriter& writer, std::map<std::uint32_t, std::uint32_t> offsets) const;
+
     std::string m_userName;
 };

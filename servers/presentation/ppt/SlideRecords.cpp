@@ -31,24 +31,25 @@ SlideGeom GeomFor(int layout)
 }
 
 // bodyIndex counts the body placeholders seen before this one on the slide.
-PlaceholderRole RoleFor(PlaceholderKind kind, SlideGeom geom, int bodyIndex)
+PlaceholderRole RoleFor(PlaceholderKind kind, SlideGeom geom, int bodyIndex,
+                        const SlideDesign& design)
 {
-    using namespace DefaultDesign;
     switch (kind) {
     case PlaceholderKind::CenterTitle:
-        return {PlacementId::CenterTitle, TextType::CenterTitle, kCenterTitle, kPlaceholderFull,
-                true};
+        return {PlacementId::CenterTitle, TextType::CenterTitle, design.centerTitle,
+                kPlaceholderFull, true};
     case PlaceholderKind::Subtitle:
-        return {PlacementId::SubTitle, TextType::CenterBody, kSubtitle, kPlaceholderFull, false};
+        return {PlacementId::SubTitle, TextType::CenterBody, design.subtitle, kPlaceholderFull,
+                false};
     case PlaceholderKind::Title:
-        return {PlacementId::Title, TextType::Title, kTitle, kPlaceholderFull, true};
+        return {PlacementId::Title, TextType::Title, design.title, kPlaceholderFull, true};
     case PlaceholderKind::Body:
         break;
     }
     if (geom != SlideGeom::TwoColumns)
-        return {PlacementId::Body, TextType::Body, kBody, kPlaceholderFull, false};
-    return {PlacementId::Body, TextType::HalfBody, bodyIndex == 0 ? kLeftColumn : kRightColumn,
-            kPlaceholderHalf, false};
+        return {PlacementId::Body, TextType::Body, design.body, kPlaceholderFull, false};
+    return {PlacementId::Body, TextType::HalfBody,
+            bodyIndex == 0 ? design.leftColumn : design.rightColumn, kPlaceholderHalf, false};
 }
 
 // "Rectangle 3" names the shape whose id is 3 within its drawing's cluster.
@@ -92,8 +93,8 @@ std::vector<std::uint32_t> ShapeNumbers(const std::vector<Placeholder>& placehol
 } // namespace
 
 CSlideRecords::CSlideRecords(const SlideData& slide, const SlidePlacement& placement)
-    : m_placement(placement), m_geom(GeomFor(slide.layout)),
-      m_drawing(placement.drawingId, BuildShapes(slide))
+    : m_placement(placement), m_design(placement.design ? *placement.design : SlideDesign{}),
+      m_geom(GeomFor(slide.layout)), m_drawing(placement.drawingId, BuildShapes(slide))
 {}
 
 std::vector<PlaceholderShape> CSlideRecords::BuildShapes(const SlideData& slide)
@@ -106,7 +107,7 @@ std::vector<PlaceholderShape> CSlideRecords::BuildShapes(const SlideData& slide)
     int bodyIndex = 0;
     for (std::size_t i = 0; i < slide.placeholders.size(); ++i) {
         const Placeholder& placeholder = slide.placeholders[i];
-        const PlaceholderRole role = RoleFor(placeholder.kind, m_geom, bodyIndex);
+        const PlaceholderRole role = RoleFor(placeholder.kind, m_geom, bodyIndex, m_design);
         bodyIndex += role.placement == PlacementId::Body ? 1 : 0;
 
         PlaceholderShape shape;
@@ -136,7 +137,7 @@ void CSlideRecords::Write(CRecordWriter& writer) const
     writer.BeginContainer(RecordType::Slide);
     WriteSlideAtom(writer, m_geom, m_types, m_placement.masterId, kFollowMasterAll);
     m_drawing.Write(writer);
-    WriteColorScheme(writer, kSchemeCurrent);
+    WriteColorScheme(writer, kSchemeCurrent, m_design.colorScheme);
     writer.EndRecord();
 }
 
@@ -168,10 +169,11 @@ void CSlideRecords::WriteSlideAtom(CRecordWriter& writer, SlideGeom geom,
     writer.EndRecord();
 }
 
-void CSlideRecords::WriteColorScheme(CRecordWriter& writer, std::uint16_t instance)
+void CSlideRecords::WriteColorScheme(CRecordWriter& writer, std::uint16_t instance,
+                                     const std::array<std::uint32_t, 8>& scheme)
 {
     writer.BeginRecord(RecordType::ColorSchemeAtom, 0, instance);
-    for (std::uint32_t rgb : DefaultDesign::kColorScheme) {
+    for (std::uint32_t rgb : scheme) {
         writer.U8(static_cast<std::uint8_t>(rgb >> 16));
         writer.U8(static_cast<std::uint8_t>(rgb >> 8));
         writer.U8(static_cast<std::uint8_t>(rgb));

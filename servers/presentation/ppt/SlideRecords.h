@@ -3,6 +3,7 @@
 #include "DrawingRecords.h"
 #include "PptFormat.h"
 #include "PresentationDocument.h"
+#include "SlideDesign.h"
 #include "TextRecords.h"
 
 #include <array>
@@ -20,6 +21,8 @@ struct SlidePlacement
     std::uint32_t masterId = 0;
     std::uint32_t masterTitleShapeId = 0;
     std::uint32_t masterBodyShapeId = 0;
+    // Positions and colours from the applied template; null: the default design.
+    const SlideDesign* design = nullptr;
 };
 
 // One slide: its container (layout, drawing with the placeholders, colour
@@ -39,12 +42,15 @@ public:
     static void WriteSlideAtom(CRecordWriter& writer, SlideGeom geom,
                                const std::array<PlacementId, kPlaceholderTypeSlots>& types,
                                std::uint32_t masterId, std::uint16_t flags);
-    static void WriteColorScheme(CRecordWriter& writer, std::uint16_t instance);
+    static void
+    WriteColorScheme(CRecordWriter& writer, std::uint16_t instance,
+                     const std::array<std::uint32_t, 8>& scheme = DefaultDesign::kColorScheme);
 
 private:
     std::vector<PlaceholderShape> BuildShapes(const SlideData& slide);
 
     SlidePlacement m_placement;
+    SlideDesign m_design;
     SlideGeom m_geom;
     std::vector<CTextRecords> m_texts;
     std::array<PlacementId, kPlaceholderTypeSlots> m_types{};

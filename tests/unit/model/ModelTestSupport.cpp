@@ -13,7 +13,7 @@ std::shared_ptr<const DesignTemplate> CFakeTemplateLoader::Load(const std::strin
     if (failWith)
         throw CTemplateError(*failWith);
     loaded.push_back(fileName);
-    return std::make_shared<const DesignTemplate>(DesignTemplate{fileName});
+    return std::make_shared<const DesignTemplate>(DesignTemplate{fileName, nullptr});
 }
 
 void CModelTest::SetUp()
