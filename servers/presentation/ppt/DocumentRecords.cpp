@@ -15,8 +15,9 @@ constexpr std::uint16_t kOnScreenShow = 0;
 
 } // namespace
 
-CDocumentRecords::CDocumentRecords(MasterEntry master, const std::vector<CSlideRecords>& slides)
-    : m_master(master), m_slides(slides)
+CDocumentRecords::CDocumentRecords(MasterEntry master, const std::vector<CSlideRecords>& slides,
+                                   const DesignDescription& design)
+    : m_master(master), m_slides(slides), m_design(design)
 {
     m_drawings.push_back(&master.master->Drawing());
     for (const CSlideRecords& slide : slides)
@@ -27,7 +28,7 @@ void CDocumentRecords::Write(CRecordWriter& writer) const
 {
     writer.BeginContainer(RecordType::Document);
     WriteDocumentAtom(writer);
-    CEnvironmentRecords().Write(writer);
+    CEnvironmentRecords(m_design).Write(writer);
     WriteDrawingGroup(writer);
     // Some readers take the first slide list as the masters' whatever its
     // instance says, so the master list always comes first.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DesignDescription.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -21,7 +23,8 @@ public:
         std::uint32_t masterId;
     };
 
-    CDocumentRecords(MasterEntry master, const std::vector<CSlideRecords>& slides);
+    CDocumentRecords(MasterEntry master, const std::vector<CSlideRecords>& slides,
+                     const DesignDescription& design = {});
 
     void Write(CRecordWriter& writer) const;
 
@@ -33,5 +36,6 @@ private:
 
     MasterEntry m_master;
     const std::vector<CSlideRecords>& m_slides;
+    const DesignDescription& m_design;
     std::vector<const CDrawingRecords*> m_drawings;
 };

@@ -154,7 +154,7 @@ void CDrawingRecords::WriteBackground(CRecordWriter& writer) const
     WriteShapeAtom(writer, kShapeTypeRectangle, ClusterBase(m_drawingId) + kBackgroundOffset,
                    kShapeBackground | kShapeHaveSpt);
     // Escher colours are stored blue, green, red from the high byte down.
-    const std::uint32_t rgb = DefaultDesign::kBackgroundRgb;
+    const std::uint32_t rgb = m_backgroundRgb;
     const std::uint32_t bgr = ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
     WriteProperties(writer,
                     {{ShapeProperty::FillColor, bgr},

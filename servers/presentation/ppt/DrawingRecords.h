@@ -41,6 +41,8 @@ public:
     std::uint32_t DrawingId() const { return m_drawingId; }
     std::uint32_t ShapeCount() const;
     std::uint32_t LastShapeId() const;
+    // The background shape's fill, 0xRRGGBB.
+    void SetBackground(std::uint32_t rgb) { m_backgroundRgb = rgb; }
 
 private:
     void WriteGroupShape(CRecordWriter& writer) const;
@@ -49,4 +51,5 @@ private:
 
     std::uint32_t m_drawingId;
     std::vector<PlaceholderShape> m_shapes;
+    std::uint32_t m_backgroundRgb = DefaultDesign::kBackgroundRgb;
 };

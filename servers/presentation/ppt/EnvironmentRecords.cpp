@@ -5,6 +5,7 @@
 #include "TextStyles.h"
 
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -12,27 +13,36 @@ constexpr std::uint16_t kDefaultFontSize = 18;
 
 } // namespace
 
+CEnvironmentRecords::CEnvironmentRecords(const DesignDescription& design) : m_design(design) {}
+
 void CEnvironmentRecords::Write(CRecordWriter& writer) const
 {
     writer.BeginContainer(RecordType::Environment);
     WriteFontCollection(writer);
     WriteTextDefaults(writer);
-    CTextStyles(TextType::Other).Write(writer);
+    CTextStyles(TextType::Other, m_design).Write(writer);
     writer.EndRecord();
 }
 
+// Font 0 is the body font; titles with a font of their own use font 1.
 void CEnvironmentRecords::WriteFontCollection(CRecordWriter& writer) const
 {
-    const std::u16string_view face = DefaultDesign::kFontName;
+    std::vector<std::u16string_view> faces{m_design.bodyFont};
+    if (m_design.TitleFontIndex() != 0)
+        faces.push_back(m_design.titleFont);
     writer.BeginContainer(RecordType::FontCollection);
-    writer.BeginRecord(RecordType::FontEntityAtom, 0, 0); // instance = font index
-    writer.Utf16(face);
-    writer.Zeros(2 * (kFontFaceNameUnits - face.size()));
-    writer.U8(0); // ANSI character set
-    writer.U8(0); // not embedded
-    writer.U8(kFontTrueType);
-    writer.U8(kFontVariableSwiss);
-    writer.EndRecord();
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        // The name field holds 31 characters and a terminator.
+        const std::u16string_view face = faces[i].substr(0, kFontFaceNameUnits - 1);
+        writer.BeginRecord(RecordType::FontEntityAtom, 0, static_cast<std::uint16_t>(i));
+        writer.Utf16(face);
+        writer.Zeros(2 * (kFontFaceNameUnits - face.size()));
+        writer.U8(0); // ANSI character set
+        writer.U8(0); // not embedded
+        writer.U8(kFontTrueType);
+        writer.U8(kFontVariableSwiss);
+        writer.EndRecord();
+    }
     writer.EndRecord();
 }
 

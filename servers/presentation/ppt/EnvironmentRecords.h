@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DesignDescription.h"
+
 class CRecordWriter;
 
 // The document's text environment: the font table and the defaults that text
@@ -7,9 +9,13 @@ class CRecordWriter;
 class CEnvironmentRecords
 {
 public:
+    explicit CEnvironmentRecords(const DesignDescription& design = {});
+
     void Write(CRecordWriter& writer) const;
 
 private:
     void WriteFontCollection(CRecordWriter& writer) const;
     void WriteTextDefaults(CRecordWriter& writer) const;
+
+    DesignDescription m_design;
 };

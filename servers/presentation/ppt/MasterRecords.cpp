@@ -36,15 +36,17 @@ PlaceholderShape MasterPlaceholder(std::uint32_t shapeId, std::int32_t position,
 
 } // namespace
 
-CMasterRecords::CMasterRecords(std::uint32_t drawingId)
-    : m_drawingId(drawingId),
+CMasterRecords::CMasterRecords(std::uint32_t drawingId, const DesignDescription& design)
+    : m_drawingId(drawingId), m_design(design),
       m_titlePrompt(TextType::Title, 0, {{"Click to edit the title style", 1}}),
       m_bodyPrompt(TextType::Body, 0, BodyPrompt()),
       m_drawing(drawingId, {MasterPlaceholder(TitleShapeId(), 0, PlacementId::MasterTitle,
                                               DefaultDesign::kTitle, m_titlePrompt),
                             MasterPlaceholder(BodyShapeId(), 1, PlacementId::MasterBody,
                                               DefaultDesign::kBody, m_bodyPrompt)})
-{}
+{
+    m_drawing.SetBackground(design.BackgroundRgb());
+}
 
 std::uint32_t CMasterRecords::TitleShapeId() const
 {
@@ -63,11 +65,11 @@ void CMasterRecords::Write(CRecordWriter& writer) const
     types[0] = PlacementId::MasterTitle;
     types[1] = PlacementId::MasterBody;
     CSlideRecords::WriteSlideAtom(writer, SlideGeom::TitleBody, types, 0, 0);
-    CSlideRecords::WriteColorScheme(writer, kSchemeListEntry);
+    CSlideRecords::WriteColorScheme(writer, kSchemeListEntry, m_design.colorScheme);
     for (TextType type : {TextType::Title, TextType::Body, TextType::Notes, TextType::CenterBody,
                           TextType::CenterTitle, TextType::HalfBody, TextType::QuarterBody})
-        CTextStyles(type).Write(writer);
+        CTextStyles(type, m_design).Write(writer);
     m_drawing.Write(writer);
-    CSlideRecords::WriteColorScheme(writer, kSchemeCurrent);
+    CSlideRecords::WriteColorScheme(writer, kSchemeCurrent, m_design.colorScheme);
     writer.EndRecord();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DesignDescription.h"
 #include "DrawingRecords.h"
 #include "TextRecords.h"
 
@@ -13,7 +14,7 @@ class CRecordWriter;
 class CMasterRecords
 {
 public:
-    explicit CMasterRecords(std::uint32_t drawingId);
+    explicit CMasterRecords(std::uint32_t drawingId, const DesignDescription& design = {});
     // The drawing points into the prompt texts, so the object stays put.
     CMasterRecords(const CMasterRecords&) = delete;
     CMasterRecords& operator=(const CMasterRecords&) = delete;
@@ -26,6 +27,7 @@ public:
 
 private:
     std::uint32_t m_drawingId;
+    DesignDescription m_design;
     CTextRecords m_titlePrompt;
     CTextRecords m_bodyPrompt;
     CDrawingRecords m_drawing;

@@ -21,7 +21,9 @@ constexpr std::uint32_t kFirstSlideDrawingId = 2;
 
 } // namespace
 
-CPptPackager::CPptPackager(std::string userName) : m_userName(std::move(userName)) {}
+CPptPackager::CPptPackager(std::string userName, DesignDescription design)
+    : m_userName(std::move(userName)), m_design(std::move(design))
+{}
 
 PptStreams CPptPackager::Package(const PresentationDocument& document) const
 {
@@ -31,7 +33,9 @@ PptStreams CPptPackager::Package(const PresentationDocument& document) const
     if (document.design)
         return PackageAround(*document.design, document);
 
-    const CMasterRecords master(kMasterDrawingId);
+    const CMasterRecords master(kMasterDrawingId, m_design);
+    SlideDesign slideDesign;
+    slideDesign.colorScheme = m_design.colorScheme;
     std::vector<CSlideRecords> slides;
     slides.reserve(document.slides.size());
     for (std::size_t i = 0; i < document.slides.size(); ++i) {
@@ -43,13 +47,14 @@ PptStreams CPptPackager::Package(const PresentationDocument& document) const
         placement.masterId = kFirstMasterId;
         placement.masterTitleShapeId = master.TitleShapeId();
         placement.masterBodyShapeId = master.BodyShapeId();
+        placement.design = &slideDesign;
         slides.emplace_back(document.slides[i], placement);
     }
 
     CRecordWriter writer;
     std::map<std::uint32_t, std::uint32_t> offsets;
     offsets[kDocumentPersistId] = 0;
-    CDocumentRecords({&master, kMasterPersistId, kFirstMasterId}, slides).Write(writer);
+    CDocumentRecords({&master, kMasterPersistId, kFirstMasterId}, slides, m_design).Write(writer);
     offsets[kMasterPersistId] = static_cast<std::uint32_t>(writer.Size());
     master.Write(writer);
     for (std::size_t i = 0; i < slides.size(); ++i) {

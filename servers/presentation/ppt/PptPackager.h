@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DesignDescription.h"
 #include "PresentationDocument.h"
 
 class CRecordWriter;
@@ -31,7 +32,7 @@ struct TemplateDesign;
 class CPptPackager
 {
 public:
-    explicit CPptPackager(std::string userName = "Quillon");
+    explicit CPptPackager(std::string userName = "Quillon", DesignDescription design = {});
 
     // Throws std::length_error when the document has more slides than the
     // format can number.
@@ -45,4 +46,5 @@ private:
     PptStreams Finish(CRecordWriter& writer, std::map<std::uint32_t, std::uint32_t> offsets) const;
 
     std::string m_userName;
+    DesignDescription m_design;
 };

@@ -3,38 +3,43 @@
 #include "DefaultDesign.h"
 #include "RecordWriter.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
 
 using Level = CTextStyles::Level;
 
-constexpr std::array<char16_t, kMaxIndentLevels> kBulletChars = {u'\u2022', u'\u2013', u'\u2022',
-                                                                 u'\u2013', u'\u00BB'};
 constexpr std::int16_t kLevelStep = 432; // 0.75 in per level
 constexpr std::int16_t kBulletGap = 288; // text starts 0.5 in after the bullet
 constexpr std::uint16_t kCentered = 1;
 
-Level TitleLevel(std::uint16_t size, std::uint16_t alignment)
+constexpr std::uint16_t kSmallestSize = 8;
+
+Level TitleLevel(const DesignDescription& design, int sizeChange, std::uint16_t alignment)
 {
     Level level;
-    level.fontSize = size;
-    level.rgb = DefaultDesign::kTitleRgb;
+    level.fontSize = static_cast<std::uint16_t>(std::max(design.titleSize + sizeChange, 1));
+    level.rgb = design.TitleRgb();
     level.alignment = alignment;
+    level.bold = design.titleBold;
+    level.fontIndex = design.TitleFontIndex();
     return level;
 }
 
-// Five levels, each smaller than the one above down to a floor.
-std::vector<Level> BodyLevels(std::uint16_t topSize, bool bullets, std::uint16_t alignment)
+// The described body levels, smaller by sizeChange for narrower placeholders.
+std::vector<Level> BodyLevels(const DesignDescription& design, int sizeChange, bool bullets,
+                              std::uint16_t alignment)
 {
     std::vector<Level> levels;
     for (int i = 0; i < kMaxIndentLevels; ++i) {
+        const DesignDescription::BodyLevel& described = design.bodyLevels[std::size_t(i)];
         Level level;
         level.bullet = bullets;
-        level.bulletChar = kBulletChars[static_cast<std::size_t>(i)];
-        const int size = topSize - 4 * i;
-        level.fontSize = static_cast<std::uint16_t>(size < topSize - 8 ? topSize - 8 : size);
-        level.rgb = DefaultDesign::kTextRgb;
+        level.bulletChar = described.bullet;
+        level.fontSize = static_cast<std::uint16_t>(
+            std::max<int>(described.fontSize + sizeChange, kSmallestSize));
+        level.rgb = design.TextRgb();
         level.alignment = alignment;
         level.spaceBefore = 20;
         if (bullets) {
@@ -46,27 +51,43 @@ std::vector<Level> BodyLevels(std::uint16_t topSize, bool bullets, std::uint16_t
     return levels;
 }
 
-std::vector<Level> LevelsFor(TextType type)
+// Five levels, each smaller than the one above down to a floor.
+std::vector<Level> PlainLevels(const DesignDescription& design, std::uint16_t topSize)
+{
+    std::vector<Level> levels;
+    for (int i = 0; i < kMaxIndentLevels; ++i) {
+        Level level;
+        const int size = topSize - 4 * i;
+        level.bulletChar = design.bodyLevels[std::size_t(i)].bullet; // stored, though off
+        level.fontSize = static_cast<std::uint16_t>(size < topSize - 8 ? topSize - 8 : size);
+        level.rgb = design.TextRgb();
+        level.spaceBefore = 20;
+        levels.push_back(level);
+    }
+    return levels;
+}
+
+std::vector<Level> LevelsFor(TextType type, const DesignDescription& design)
 {
     switch (type) {
     case TextType::Title:
-        return {TitleLevel(40, 0)};
+        return {TitleLevel(design, 0, 0)};
     case TextType::CenterTitle:
-        return {TitleLevel(44, kCentered)};
+        return {TitleLevel(design, 4, kCentered)};
     case TextType::Body:
-        return BodyLevels(28, true, 0);
+        return BodyLevels(design, 0, true, 0);
     case TextType::HalfBody:
-        return BodyLevels(24, true, 0);
+        return BodyLevels(design, -4, true, 0);
     case TextType::QuarterBody:
-        return BodyLevels(20, true, 0);
+        return BodyLevels(design, -8, true, 0);
     case TextType::CenterBody:
-        return BodyLevels(28, false, kCentered);
+        return BodyLevels(design, 0, false, kCentered);
     case TextType::Notes:
-        return BodyLevels(12, false, 0);
+        return PlainLevels(design, 12);
     case TextType::Other:
         break;
     }
-    return BodyLevels(18, false, 0);
+    return PlainLevels(design, 18);
 }
 
 std::uint32_t TextColor(std::uint32_t rgb)
@@ -80,7 +101,9 @@ std::uint32_t TextColor(std::uint32_t rgb)
 
 } // namespace
 
-CTextStyles::CTextStyles(TextType type) : m_type(type), m_levels(LevelsFor(type)) {}
+CTextStyles::CTextStyles(TextType type, const DesignDescription& design)
+    : m_type(type), m_bulletRgb(design.bulletRgb), m_levels(LevelsFor(type, design))
+{}
 
 void CTextStyles::Write(CRecordWriter& writer) const
 {
@@ -111,7 +134,7 @@ void CTextStyles::WriteParagraphStyle(CRecordWriter& writer, const Level& level,
     writer.U16(static_cast<std::uint16_t>(level.bulletChar));
     writer.U16(0);   // bullet font: the first font
     writer.U16(100); // bullet size, percent of the text
-    writer.U32(TextColor(DefaultDesign::kBulletRgb));
+    writer.U32(TextColor(m_bulletRgb));
     writer.U16(level.alignment);
     writer.U16(100); // line spacing, percent
     writer.I16(level.spaceBefore);
@@ -125,8 +148,8 @@ void CTextStyles::WriteParagraphStyle(CRecordWriter& writer, const Level& level,
 void CTextStyles::WriteCharacterStyle(CRecordWriter& writer, const Level& level) const
 {
     writer.U32(kCfStyleBoldItalicUnderline | kCfFont | kCfSize | kCfColor);
-    writer.U16(0); // plain: not bold, italic or underlined
-    writer.U16(0); // the first font
+    writer.U16(level.bold ? 1 : 0); // never italic or underlined
+    writer.U16(level.fontIndex);
     writer.U16(level.fontSize);
     writer.U32(TextColor(level.rgb));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DesignDescription.h"
 #include "PptFormat.h"
 
 #include <cstdint>
@@ -14,7 +15,7 @@ class CRecordWriter;
 class CTextStyles
 {
 public:
-    explicit CTextStyles(TextType type);
+    explicit CTextStyles(TextType type, const DesignDescription& design = {});
 
     void Write(CRecordWriter& writer) const;
 
@@ -28,6 +29,8 @@ public:
         std::int16_t spaceBefore = 0; // percent of a line
         std::int16_t textOffset = 0;  // master units
         std::int16_t bulletOffset = 0;
+        bool bold = false;
+        std::uint16_t fontIndex = 0;
     };
 
     const std::vector<Level>& Levels() const { return m_levels; }
@@ -37,5 +40,6 @@ private:
     void WriteCharacterStyle(CRecordWriter& writer, const Level& level) const;
 
     TextType m_type;
+    std::uint32_t m_bulletRgb;
     std::vector<Level> m_levels;
 };
