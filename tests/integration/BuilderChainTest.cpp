@@ -4,6 +4,7 @@
 #include "RecordingDispatch.h"
 #include "RecordingMessages.h"
 #include "ServerException.h"
+#include "WorkedExample.h"
 
 #include <gtest/gtest.h>
 
@@ -61,24 +62,6 @@ Lines Bullet(int slideNumber, const std::string& placeholder, const std::string&
             shape + ".TextFrame.Paragraph.IndentLevel = " + std::to_string(level)};
 }
 
-const char* const kWorkedExample = "\n"
-                                   "Quarterly review\n"
-                                   "Sales figures Q3\n"
-                                   ".Preview\n"
-                                   "-Agenda\n"
-                                   ".Results\n"
-                                   "..By region\n"
-                                   ".Outlook\n"
-                                   "bring handouts\n"
-                                   "--Pros and cons\n"
-                                   ".Fast\n"
-                                   ".Cheap\n"
-                                   "costs to check\n"
-                                   ".Slow\n"
-                                   ".....Fragile\n"
-                                   ". Late\n"
-                                   "-Thanks\n";
-
 class BuilderChain : public ::testing::Test
 {
 protected:
@@ -103,7 +86,7 @@ protected:
 
 TEST_F(BuilderChain, TheWorkedExampleMakesExactlyTheExpectedCalls)
 {
-    builder.BuildPresentation(kWorkedExample);
+    builder.BuildPresentation(kWorkedExampleNote);
 
     Lines expected{"Application.Activate()"};
     Append(expected, TitleSlide("Sales figures Q3"));
@@ -130,7 +113,7 @@ TEST_F(BuilderChain, AnApplicationThatCannotStartIsReportedOnceAndNothingElseHap
     server.SetStartFails(true);
     builder.Options().m_template = 1;
     builder.Options().m_leave = 0;
-    builder.BuildPresentation(kWorkedExample);
+    builder.BuildPresentation(kWorkedExampleNote);
     EXPECT_TRUE(server.Calls().empty());
     const std::vector<CRecordingMessages::Message> expected{
         {"Could not start PowerPoint", MB_OK | MB_SETFOREGROUND}};
@@ -199,7 +182,7 @@ TEST_F(BuilderChain, AServerExceptionEndsTheBuildAndReleasesEveryReference)
     builder.Options().m_leave = 0;
     server.FailOn("Slide2.Shapes.Item(\"Rectangle 3\")", "No shape named Rectangle 3.");
     try {
-        builder.BuildPresentation(kWorkedExample);
+        builder.BuildPresentation(kWorkedExampleNote);
         FAIL() << "no exception";
     } catch (const CServerException& error) {
         EXPECT_EQ(error.ErrorText(), "No shape named Rectangle 3.");

@@ -1,5 +1,7 @@
 #include "NoteMarkup.h"
 
+#include "WorkedExample.h"
+
 #include <gtest/gtest.h>
 #include <random>
 
@@ -114,29 +116,11 @@ TEST(BulletLines, AtMostFourLeadingDotsThatAnotherCharacterFollows)
     }
 }
 
-const char* const kWorkedExample = "\n"
-                                   "Quarterly review\n"
-                                   "Sales figures Q3\n"
-                                   ".Preview\n"
-                                   "-Agenda\n"
-                                   ".Results\n"
-                                   "..By region\n"
-                                   ".Outlook\n"
-                                   "bring handouts\n"
-                                   "--Pros and cons\n"
-                                   ".Fast\n"
-                                   ".Cheap\n"
-                                   "costs to check\n"
-                                   ".Slow\n"
-                                   ".....Fragile\n"
-                                   ". Late\n"
-                                   "-Thanks\n";
-
 TEST(ColumnBullets, CountsTheWorkedExampleAsItsTableSays)
 {
-    EXPECT_EQ(CountedLines(kWorkedExample).size(), 16u);
-    EXPECT_EQ(CountedLines(kWorkedExample)[8], "--Pros and cons");
-    EXPECT_EQ(CountColumnBullets(kWorkedExample, 9), 5);
+    EXPECT_EQ(CountedLines(kWorkedExampleNote).size(), 16u);
+    EXPECT_EQ(CountedLines(kWorkedExampleNote)[8], "--Pros and cons");
+    EXPECT_EQ(CountColumnBullets(kWorkedExampleNote, 9), 5);
 }
 
 TEST(ColumnBullets, OnlyASlideLineOrTheEndStopsTheCount)
