@@ -36,3 +36,8 @@ bench: deps build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# The Debian package of what `cmake --install` installs, written into $(BUILD_DIR).
+.PHONY: package
+package: deps build
+	cd $(BUILD_DIR) && cpack -G DEB
