@@ -69,8 +69,6 @@ TEST(InstalledProgram, FindsItsDataInThePrefixItWasInstalledInto)
 
 TEST(InstalledProgram, FindsTheInstalledDefaultTemplate)
 {
-    if (!std::filesystem::exists(Installed("quillon.pot")))
-        GTEST_SKIP() << "no default template was built, so none is installed";
     const auto pot = FindDataFile("quillon.pot");
     ASSERT_TRUE(pot.has_value());
     EXPECT_EQ(std::filesystem::weakly_canonical(*pot), Installed("quillon.pot"));
