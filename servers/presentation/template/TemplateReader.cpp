@@ -224,21 +224,29 @@ TemplateMaster CTemplateReader::ReadMaster(const RecordNode& entry, std::uint32_
     return master;
 }
 
-// The first main master styles the slides; a title master that belongs to it
-// (PowerPoint 97-2003 templates usually have one) places the title slide.
-void CTemplateReader::ReadMasters(const RecordNode& document, TemplateDesign& design) const
+namespace {
+
+// The list of instance 1; a file without one has its masters first.
+const RecordNode* MasterList(const RecordNode& document)
 {
-    // The list of instance 1; a file without one has its masters first.
     const RecordNode* list = nullptr;
     for (const RecordNode& child : document.children) {
         if (child.type != Type(RecordType::SlideListWithText))
             continue;
-        if (child.instance == kSlideListMasters) {
-            list = &child;
-            break;
-        }
+        if (child.instance == kSlideListMasters)
+            return &child;
         list = list ? list : &child;
     }
+    return list;
+}
+
+} // namespace
+
+// The first main master styles the slides; a title master that belongs to it
+// (PowerPoint 97-2003 templates usually have one) places the title slide.
+void CTemplateReader::ReadMasters(const RecordNode& document, TemplateDesign& design) const
+{
+    const RecordNode* list = MasterList(document);
     std::vector<std::uint32_t> masterIdRefs;
     std::vector<RecordNode> containers;
     for (const RecordNode& entry : list ? list->children : std::vector<RecordNode>{}) {
@@ -265,13 +273,21 @@ void CTemplateReader::ReadMasters(const RecordNode& document, TemplateDesign& de
             design.titleMaster = i;
     }
 
-    const auto mainShapes = MasterShapes::Placeholders(m_reader, containers[*main]);
+    PlaceSlides(containers[*main], design.titleMaster ? &containers[*design.titleMaster] : nullptr,
+                design);
+}
+
+// Slides sit where the masters' placeholders are and name them as theirs.
+void CTemplateReader::PlaceSlides(const RecordNode& main, const RecordNode* title,
+                                  TemplateDesign& design) const
+{
+    const auto mainShapes = MasterShapes::Placeholders(m_reader, main);
     std::map<std::uint8_t, MasterShape> titleShapes;
-    if (design.titleMaster)
-        titleShapes = MasterShapes::Placeholders(m_reader, containers[*design.titleMaster]);
+    if (title)
+        titleShapes = MasterShapes::Placeholders(m_reader, *title);
     design.slides =
         MasterShapes::SlidesFrom(mainShapes, titleShapes, design.slideWidth, design.slideHeight);
-    if (const auto scheme = MasterShapes::ColorScheme(m_reader, containers[*main]))
+    if (const auto scheme = MasterShapes::ColorScheme(m_reader, main))
         design.slides.colorScheme = *scheme;
     design.titleShapeId = ShapeIdOf(mainShapes, kMasterPlacementTitle);
     design.bodyShapeId = ShapeIdOf(mainShapes, kMasterPlacementBody);

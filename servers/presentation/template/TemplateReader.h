@@ -49,6 +49,7 @@ private:
     void ReadMasters(const RecordNode& document, TemplateDesign& design) const;
     TemplateMaster ReadMaster(const RecordNode& entry, std::uint32_t& masterIdRef,
                               RecordNode& container) const;
+    void PlaceSlides(const RecordNode& main, const RecordNode* title, TemplateDesign& design) const;
     std::vector<std::uint8_t> Copy(const RecordNode& node) const;
 
     const std::vector<std::uint8_t>& m_bytes;
