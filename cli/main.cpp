@@ -1,6 +1,7 @@
 // quillon-cli: the command-line front end, for scripts, batches and machines
 // without a desktop. The composition root: it registers the embedded servers.
 #include "CommandLine.h"
+#include "DesktopPresentationViewer.h"
 #include "EmbeddedServers.h"
 #include "FileSystem.h"
 #include "InstallPaths.h"
@@ -9,7 +10,9 @@
 
 int main(int argc, char** argv)
 {
-    const CEmbeddedServers servers;
+    auto viewer = std::make_shared<CDesktopPresentationViewer>(
+        [](const std::string& text) { std::cerr << "quillon-cli: " << text << '\n'; });
+    const CEmbeddedServers servers(std::filesystem::path(), viewer);
     const CLocalFileSystem fileSystem;
     const auto defaultTemplate = FindDataFile("quillon.pot");
     CCommandLine commandLine({std::cin, std::cout, std::cerr, fileSystem,

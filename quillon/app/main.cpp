@@ -1,4 +1,5 @@
 // quillon: the composition root of the main program.
+#include "DesktopPresentationViewer.h"
 #include "EmbeddedServers.h"
 #include "MessageBox.h"
 #include "QuillonApp.h"
@@ -15,9 +16,13 @@ int main(int, char** argv)
     CMessageBox messages;
     CQuillonApp app(
         messages,
-        []() -> std::unique_ptr<CEmbeddedServers> {
+        [&messages]() -> std::unique_ptr<CEmbeddedServers> {
             try {
-                return std::make_unique<CEmbeddedServers>();
+                // What a build leaves open is shown in the desktop's
+                // presentation program; a failure is said in a box.
+                auto viewer = std::make_shared<CDesktopPresentationViewer>(
+                    [&messages](const std::string& text) { messages.ShowMessage(text, MB_OK); });
+                return std::make_unique<CEmbeddedServers>(std::filesystem::path(), viewer);
             } catch (const std::exception&) {
                 return nullptr;
             }

@@ -6,10 +6,12 @@
 #include "PresentationServer.h"
 #include "ProgIdRegistry.h"
 
-CEmbeddedServers::CEmbeddedServers(std::filesystem::path notesFolder)
+CEmbeddedServers::CEmbeddedServers(std::filesystem::path notesFolder,
+                                   std::shared_ptr<IPresentationViewer> viewer)
 {
     PresentationServices services;
     services.fileWriter = std::make_shared<CPptFileWriter>();
+    services.viewer = std::move(viewer);
     services.templateLoader = std::make_shared<CPotTemplateLoader>();
     const CPresentationServer presentationServer(services);
     m_presentationServer = std::make_unique<CProgIdRegistration>(

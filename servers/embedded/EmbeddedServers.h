@@ -4,6 +4,7 @@
 #include <memory>
 
 class CProgIdRegistration;
+class IPresentationViewer;
 
 // Puts our own servers into the ProgID table under the names the programs
 // start them by, for as long as the object lives: the presentation server,
@@ -12,8 +13,10 @@ class CEmbeddedServers
 {
 public:
     // notesFolder: where the notes server finds its notes; empty: the
-    // user's own notes folder.
-    explicit CEmbeddedServers(std::filesystem::path notesFolder = {});
+    // user's own notes folder. viewer: what shows the presentations that a
+    // visible application leaves open; none: nothing is shown.
+    explicit CEmbeddedServers(std::filesystem::path notesFolder = {},
+                              std::shared_ptr<IPresentationViewer> viewer = {});
     ~CEmbeddedServers();
     CEmbeddedServers(const CEmbeddedServers&) = delete;
     CEmbeddedServers& operator=(const CEmbeddedServers&) = delete;

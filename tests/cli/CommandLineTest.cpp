@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "EmbeddedServers.h"
+#include "PresentationViewer.h"
 #include "ProgIdRegistry.h"
 #include "TempFolder.h"
 
@@ -19,6 +20,16 @@ bool IsCompoundFile(const std::string& path)
     file.read(magic, sizeof magic);
     return std::string(magic, sizeof magic) == "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
 }
+
+class CRecordingViewer final : public IPresentationViewer
+{
+public:
+    void Show(const std::string& path) noexcept override { shown.push_back(path); }
+    void ReportFailure(const std::string& text) noexcept override { failures.push_back(text); }
+
+    Strings shown;
+    Strings failures;
+};
 
 class CommandLine : public ::testing::Test
 {
@@ -40,7 +51,8 @@ protected:
         return lines;
     }
 
-    CEmbeddedServers servers;
+    std::shared_ptr<CRecordingViewer> viewer = std::make_shared<CRecordingViewer>();
+    CEmbeddedServers servers{std::filesystem::path(), viewer};
     CTempFolder folder;
     CLocalFileSystem fileSystem;
     std::istringstream in;
@@ -103,6 +115,16 @@ TEST_F(CommandLine, ATakenNameGetsAFreeOneAndSaysSoUnlessQuiet)
     EXPECT_TRUE(err.str().empty());
     std::ifstream kept(folder / "Budget.ppt");
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "keep me");
+}
+
+TEST_F(CommandLine, OpenHandsEachSavedPresentationToTheDesktopAndOnlyThen)
+{
+    const std::string note = folder.Write("a.note", "Budget\nTitle\n").string();
+    const std::string saveFolder = "--save-folder=" + folder.Path().string();
+    EXPECT_EQ(Run({"--no-template", saveFolder, note}), 0);
+    EXPECT_TRUE(viewer->shown.empty());
+    EXPECT_EQ(Run({"--open", "--no-template", saveFolder, note}), 0);
+    EXPECT_EQ(viewer->shown, Strings{folder / "Budget1.ppt"});
 }
 
 TEST_F(CommandLine, OverwriteReplacesTheFileOfTheSameName)

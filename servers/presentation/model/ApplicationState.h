@@ -2,16 +2,20 @@
 
 #include "DesignTemplateLoader.h"
 #include "PresentationFileWriter.h"
+#include "PresentationViewer.h"
 
 #include <memory>
 
-// What the world lends the server: the file writer behind SaveAs and the
-// template reader behind ApplyTemplate. Either may be missing; the operation
-// that needs it then raises a server exception that says so.
+// What the world lends the server: the file writer behind SaveAs, the
+// template reader behind ApplyTemplate, and the viewer that shows what a
+// visible application leaves open. Any may be missing; an operation that
+// needs one then raises a server exception that says so, and without a
+// viewer nothing is shown.
 struct PresentationServices
 {
     std::shared_ptr<IPresentationFileWriter> fileWriter;
     std::shared_ptr<IDesignTemplateLoader> templateLoader;
+    std::shared_ptr<IPresentationViewer> viewer;
 };
 
 // Shared by every object of one application, however long a client keeps

@@ -3,6 +3,9 @@
 #include "PowerPointDispids.h"
 #include "Utf8Text.h"
 
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
 #include <string>
 
 CPresentationObject::CPresentationObject(std::shared_ptr<ApplicationState> state, bool withWindow)
@@ -68,6 +71,8 @@ CVariant CPresentationObject::SaveAs(const CArguments& args)
                            {std::to_string(fileFormat), ToValidUtf8(fileName)});
     }
     Write(fileName, fileFormat);
+    if (fileFormat == PowerPointConstant::ppSaveAsPresentation)
+        m_savedPath = fileName;
     return {};
 }
 
@@ -83,4 +88,48 @@ void CPresentationObject::Write(const std::string& fileName, int fileFormat) con
             throw CServerError(ServerError::SaveFailedWithoutReason, {ToValidUtf8(fileName)});
         throw CServerError(ServerError::SaveFailed, {error.what()});
     }
+}
+
+std::uint32_t CPresentationObject::Release() noexcept
+{
+    // The presentations collection keeps one reference of its own; the
+    // client is done when that is the only one left.
+    const std::uint32_t remaining = CModelObject::Release();
+    if (remaining == 1)
+        HandOffToViewer();
+    return remaining;
+}
+
+void CPresentationObject::HandOffToViewer() noexcept
+{
+    const ApplicationState& state = *State();
+    IPresentationViewer* viewer = state.services.viewer.get();
+    if (viewer == nullptr || !state.active || state.quit || m_handedOff)
+        return;
+    m_handedOff = true;
+    try {
+        viewer->Show(m_savedPath.empty() ? SaveViewingCopy() : m_savedPath);
+    } catch (const std::exception& error) {
+        viewer->ReportFailure(std::string("The presentation could not be opened for viewing: ") +
+                              error.what());
+    }
+}
+
+// An unsaved presentation is shown from a copy in a folder of its own under
+// the temporary folder; the viewer may take its time to open it, so the copy
+// stays there for the system to clear.
+std::string CPresentationObject::SaveViewingCopy() const
+{
+    std::string folder = (std::filesystem::temp_directory_path() / "quillon-XXXXXX").string();
+    if (::mkdtemp(folder.data()) == nullptr)
+        throw std::runtime_error("no temporary folder could be made for it.");
+    const std::string path = (std::filesystem::path(folder) / "Presentation.ppt").string();
+    try {
+        Write(path, PowerPointConstant::ppSaveAsPresentation);
+    } catch (...) {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+        throw;
+    }
+    return path;
 }

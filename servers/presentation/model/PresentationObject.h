@@ -6,6 +6,7 @@
 #include "PresentationDocument.h"
 #include "SlidesObject.h"
 
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
@@ -24,6 +25,10 @@ public:
     // What the file writers store.
     PresentationDocument ToDocument() const;
 
+    // When the client lets go of its last reference while the application is
+    // shown and running, the presentation is handed to the viewer.
+    std::uint32_t Release() noexcept override;
+
 private:
     HRESULT Answer(const InvokeCall& call) override;
     static std::span<const DispatchRow<CPresentationObject>> Members();
@@ -33,8 +38,12 @@ private:
     CVariant SaveAs(const CArguments& args);
 
     void Write(const std::string& fileName, int fileFormat) const;
+    void HandOffToViewer() noexcept;
+    std::string SaveViewingCopy() const;
 
     bool m_withWindow;
     CObjectRef<CSlidesObject> m_slides;
     std::shared_ptr<const DesignTemplate> m_design;
+    std::string m_savedPath; // of the last save as a presentation
+    bool m_handedOff = false;
 };
