@@ -139,6 +139,12 @@ TEST_F(MainDialog, ListsTheNotesAfterTheClipboardRowWithRowZeroSelected)
     EXPECT_TRUE(List(*dialog).topLevelItem(0)->text(1).isEmpty());
     EXPECT_EQ(dialog->windowTitle(), "Quillon");
     EXPECT_TRUE(messages.Messages().empty());
+    // A first run: nothing stored yet, so the options are the defaults.
+    const PresentationOptions& options = dialog->Options();
+    EXPECT_EQ(options.m_template, 1);
+    EXPECT_EQ(options.m_leave, 1);
+    EXPECT_EQ(options.m_save, 0);
+    EXPECT_EQ(options.m_saveFolder, std::filesystem::current_path().string());
 }
 
 TEST_F(MainDialog, WithoutANotesFolderOnlyTheClipboardRowIsListedAndNothingIsSaid)
