@@ -12,6 +12,8 @@ int main(int argc, char* argv[])
     // name, which also becomes the application name and so every caption.
     int qtArgumentCount = std::min(argc, 1);
     QApplication application(qtArgumentCount, argv);
+    // Lets the desktop match the window to its desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.TavikImageConverter"));
 
     CFilePicker picker;
     CDesktopOpener desktop;

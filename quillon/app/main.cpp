@@ -13,6 +13,8 @@ int main(int, char** argv)
     // also names the program in every caption.
     int argumentCount = 1;
     QApplication application(argumentCount, argv);
+    // Lets the desktop match the window to its desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.Quillon"));
     CMessageBox messages;
     CQuillonApp app(
         messages,
