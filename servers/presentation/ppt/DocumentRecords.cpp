@@ -33,9 +33,23 @@ void CDocumentRecords::Write(CRecordWriter& writer) const
     // Some readers take the first slide list as the masters' whatever its
     // instance says, so the master list always comes first.
     WriteMasterList(writer);
+    WriteSlideHeadersFooters(writer);
     if (!m_slides.empty())
         WriteSlideList(writer);
     writer.BeginRecord(RecordType::EndDocumentAtom);
+    writer.EndRecord();
+    writer.EndRecord();
+}
+
+// The format lets a document leave these settings out, but PowerPoint always
+// writes them and some readers add them to the document when they draw a
+// slide, which fails in a document that has neither them nor a DocInfoList.
+void WriteSlideHeadersFooters(CRecordWriter& writer)
+{
+    writer.BeginContainer(RecordType::HeadersFooters, kHeadersFootersSlides);
+    writer.BeginRecord(RecordType::HeadersFootersAtom);
+    writer.U16(0); // date format
+    writer.U16(0); // no date, slide number, header or footer shown
     writer.EndRecord();
     writer.EndRecord();
 }

@@ -39,3 +39,7 @@ private:
     const DesignDescription& m_design;
     std::vector<const CDrawingRecords*> m_drawings;
 };
+
+// The document-wide header and footer settings of the slides, all off; they
+// follow the master list in every document we write.
+void WriteSlideHeadersFooters(CRecordWriter& writer);

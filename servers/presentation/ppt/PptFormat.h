@@ -40,6 +40,8 @@ enum class RecordType : std::uint16_t
     TextSIExceptionAtom = 0x0FA9,
     FontEntityAtom = 0x0FB7,
     CString = 0x0FBA,
+    HeadersFooters = 0x0FD9,
+    HeadersFootersAtom = 0x0FDA,
     SlideListWithText = 0x0FF0,
     UserEditAtom = 0x0FF5,
     CurrentUserAtom = 0x0FF6,
@@ -69,6 +71,8 @@ inline constexpr std::uint8_t kFoptVersion = 3;
 // SlideListWithText instances.
 inline constexpr std::uint16_t kSlideListSlides = 0;
 inline constexpr std::uint16_t kSlideListMasters = 1;
+// HeadersFooters instance of the slides' settings.
+inline constexpr std::uint16_t kHeadersFootersSlides = 3;
 // ColorSchemeAtom instances.
 inline constexpr std::uint16_t kSchemeCurrent = 1;
 inline constexpr std::uint16_t kSchemeListEntry = 6;

@@ -44,6 +44,7 @@ const std::map<std::uint16_t, const char*>& Names()
                                                                {0x0FBA, "CString"},
                                                                {0x0FC8, "Kinsoku"},
                                                                {0x0FD9, "HeadersFooters"},
+                                                               {0x0FDA, "HeadersFootersAtom"},
                                                                {0x0FF0, "SlideListWithText"},
                                                                {0x0FF5, "UserEditAtom"},
                                                                {0x0FF6, "CurrentUserAtom"},

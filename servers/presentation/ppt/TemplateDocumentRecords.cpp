@@ -1,5 +1,6 @@
 #include "TemplateDocumentRecords.h"
 
+#include "DocumentRecords.h"
 #include "EnvironmentRecords.h"
 #include "RecordWriter.h"
 #include "SlideRecords.h"
@@ -45,6 +46,7 @@ void CTemplateDocumentRecords::Write(CRecordWriter& writer) const
         writer.Bytes(m_design.environment);
     WriteDrawingGroup(writer);
     WriteMasterList(writer);
+    WriteSlideHeadersFooters(writer);
     if (!m_slides.empty()) {
         writer.BeginContainer(RecordType::SlideListWithText, kSlideListSlides);
         for (const CSlideRecords& slide : m_slides)

@@ -174,6 +174,36 @@ TEST_F(PptPackagerTest, EmptyPresentationHasAMasterButNoSlideList)
               8u); // seven master styles and one default
 }
 
+// Readers that draw slides look for the slides' header and footer settings
+// in the document and fail to add their own when there is no DocInfoList.
+TEST_F(PptPackagerTest, DocumentCarriesTheSlidesHeaderAndFooterSettingsAllOff)
+{
+    for (const PresentationDocument& document : {WorkedExample(), PresentationDocument{}}) {
+        Package(document);
+        const RecordNode& root = m_records.at(0);
+        ASSERT_EQ(root.type, Type(RecordType::Document));
+        std::vector<std::pair<std::uint16_t, std::uint16_t>> lists; // type, instance
+        for (const RecordNode& child : root.children) {
+            if (child.type == Type(RecordType::SlideListWithText) ||
+                child.type == Type(RecordType::HeadersFooters))
+                lists.emplace_back(child.type, child.instance);
+        }
+        std::vector<std::pair<std::uint16_t, std::uint16_t>> expected{
+            {Type(RecordType::SlideListWithText), kSlideListMasters},
+            {Type(RecordType::HeadersFooters), kHeadersFootersSlides}};
+        if (!document.slides.empty())
+            expected.emplace_back(Type(RecordType::SlideListWithText), kSlideListSlides);
+        EXPECT_EQ(lists, expected);
+
+        const RecordNode* settings = root.Child(Type(RecordType::HeadersFooters));
+        ASSERT_NE(settings, nullptr);
+        const RecordNode* atom = settings->Child(Type(RecordType::HeadersFootersAtom));
+        ASSERT_NE(atom, nullptr);
+        ASSERT_EQ(atom->length, 4u);
+        EXPECT_EQ(U32(atom->PayloadOffset()), 0u);
+    }
+}
+
 TEST_F(PptPackagerTest, ManySlidesAndManyBulletsKeepTheirText)
 {
     PresentationDocument document;
