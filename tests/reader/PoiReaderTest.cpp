@@ -1,0 +1,282 @@
+#include "PotTemplateLoader.h"
+#include "PptFileWriter.h"
+#include "SampleDocuments.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+
+// The HSLF reader is the strictest reader we can run in the suite: it refuses
+// records it cannot place and logs every repair it makes, and each of those
+// fails the test here.
+
+namespace {
+
+using namespace SampleDocuments;
+
+struct PoiParagraph
+{
+    std::string text;
+    int level = 0; // the reader's own: 0 is the top level
+};
+
+struct PoiShape
+{
+    std::string name; // as stored; empty when the shape has none
+    std::string placeholder;
+    std::vector<PoiParagraph> paragraphs;
+};
+
+struct PoiSlide
+{
+    std::string layout;
+    std::string title;
+    std::vector<PoiShape> shapes;
+};
+
+struct PoiFile
+{
+    int slideCount = -1;
+    std::vector<PoiSlide> slides;
+    std::vector<std::string> problems; // refusals and logged repairs
+};
+
+std::string Unescape(const std::string& field)
+{
+    std::string text;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] != '\\' || i + 1 == field.size()) {
+            text += field[i];
+            continue;
+        }
+        const char next = field[++i];
+        if (next == 't')
+            text += '\t';
+        else if (next == 'r')
+            text += '\r';
+        else if (next == 'n')
+            text += '\n';
+        else if (next == 'u' && i + 4 < field.size()) {
+            text += static_cast<char>(std::stoi(field.substr(i + 1, 4), nullptr, 16));
+            i += 4;
+        } else
+            text += next;
+    }
+    return text;
+}
+
+std::vector<std::string> Fields(const std::string& line)
+{
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t tab = line.find('\t', start);
+        fields.push_back(Unescape(line.substr(start, tab - start)));
+        if (tab == std::string::npos)
+            return fields;
+        start = tab + 1;
+    }
+}
+
+// Reads the dumper's output: records keyed by their first field, each file's
+// records following its "file" line. Anything out of place is a problem of
+// the file it appears in, so a changed dump format cannot pass unnoticed.
+std::map<std::string, PoiFile> ParseDump(const std::string& dump)
+{
+    std::map<std::string, PoiFile> files;
+    PoiFile* file = nullptr;
+    std::istringstream lines(dump);
+    std::string line;
+    while (std::getline(lines, line)) {
+        const std::vector<std::string> fields = Fields(line);
+        const std::string& kind = fields[0];
+        if (kind == "file" && fields.size() == 2) {
+            file = &files[fields[1]];
+            continue;
+        }
+        if (file == nullptr)
+            throw std::runtime_error("dump line before any file: " + line);
+        if (kind == "slides" && fields.size() == 2)
+            file->slideCount = std::stoi(fields[1]);
+        else if (kind == "slide" && fields.size() == 4)
+            file->slides.push_back({fields[2], fields[3], {}});
+        else if (kind == "shape" && fields.size() == 3 && !file->slides.empty())
+            file->slides.back().shapes.push_back({fields[1], fields[2], {}});
+        else if (kind == "para" && fields.size() == 3 && !file->slides.empty() &&
+                 !file->slides.back().shapes.empty())
+            file->slides.back().shapes.back().paragraphs.push_back(
+                {fields[2], std::stoi(fields[1])});
+        else
+            file->problems.push_back(line);
+    }
+    return files;
+}
+
+struct WrittenFile
+{
+    std::string name;
+    int fileFormat;
+    PresentationDocument document;
+};
+
+std::vector<WrittenFile> FilesToCheck()
+{
+    std::vector<WrittenFile> files;
+    files.push_back({"worked_example.ppt", 1, WorkedExample()});
+
+    PresentationDocument bullets;
+    bullets.slides = {TextSlide("No bullets", {{"", 1}}),
+                      TextSlide("One bullet", {{"Only one", 1}}),
+                      TextSlide("Every level", {{"One", 1},
+                                                {"Two", 2},
+                                                {"Three", 3},
+                                                {"Four", 4},
+                                                {"Five", 5},
+                                                {"Lone dot", 0},
+                                                {"  spaced\ttab", 2}}),
+                      TwoColumnSlide("Columns, none and one", {{"", 1}}, {{"Right only", 1}}),
+                      TwoColumnSlide("Columns, many", Bullets(12, "left"), Bullets(7, "right")),
+                      TitleSlide("", "Subtitle under an empty title"),
+                      TitleSlide("Title without subtitle", ""),
+                      TextSlide("", {{"Body under an empty title", 1}}),
+                      TextSlide("Non-ASCII", {{"Café – 東京 😀", 1}, {"Ünïcødé ≠ ASCII", 2}})};
+    files.push_back({"bullets.ppt", 1, bullets});
+
+    PresentationDocument longBody;
+    longBody.slides = {TextSlide("Three hundred bullets", Bullets(300, "bullet"))};
+    files.push_back({"long_body.ppt", 1, longBody});
+
+    PresentationDocument many;
+    for (int i = 0; i < 1000; ++i)
+        many.slides.push_back(TextSlide("Slide " + std::to_string(i + 1), {{"point", 1 + i % 5}}));
+    files.push_back({"thousand.ppt", 1, many});
+
+    files.push_back({"no_slides.ppt", 1, PresentationDocument{}});
+    files.push_back({"design.pot", 5, WorkedExample()});
+
+    // Built around the shipped template's records rather than our own master.
+    PresentationDocument designed = WorkedExample();
+    designed.design = CPotTemplateLoader().Load(QUILLON_DEFAULT_TEMPLATE)->design;
+    files.push_back({"shipped_design.ppt", 1, designed});
+    return files;
+}
+
+std::string LayoutName(int layout)
+{
+    return layout == 1 ? "TITLE_SLIDE" : layout == 3 ? "TWO_COLUMNS" : "TITLE_BODY";
+}
+
+std::string PlaceholderName(PlaceholderKind kind)
+{
+    switch (kind) {
+    case PlaceholderKind::CenterTitle:
+        return "CENTERED_TITLE";
+    case PlaceholderKind::Subtitle:
+        return "SUBTITLE";
+    case PlaceholderKind::Title:
+        return "TITLE";
+    case PlaceholderKind::Body:
+        break;
+    }
+    return "BODY";
+}
+
+void ExpectSameSlides(const PresentationDocument& expected, const PoiFile& file)
+{
+    ASSERT_EQ(file.slideCount, static_cast<int>(expected.slides.size()));
+    ASSERT_EQ(file.slides.size(), expected.slides.size());
+    for (std::size_t s = 0; s < expected.slides.size(); ++s) {
+        SCOPED_TRACE("slide " + std::to_string(s + 1));
+        const SlideData& slide = expected.slides[s];
+        const PoiSlide& shown = file.slides[s];
+        EXPECT_EQ(shown.layout, LayoutName(slide.layout));
+        EXPECT_EQ(shown.title, slide.placeholders.at(0).paragraphs.at(0).text);
+        ASSERT_EQ(shown.shapes.size(), slide.placeholders.size());
+        for (std::size_t f = 0; f < slide.placeholders.size(); ++f) {
+            SCOPED_TRACE("shape " + std::to_string(f + 1));
+            const Placeholder& placeholder = slide.placeholders[f];
+            const PoiShape& shape = shown.shapes[f];
+            EXPECT_EQ(shape.name, placeholder.name);
+            EXPECT_EQ(shape.placeholder, PlaceholderName(placeholder.kind));
+            ASSERT_EQ(shape.paragraphs.size(), placeholder.paragraphs.size());
+            for (std::size_t p = 0; p < placeholder.paragraphs.size(); ++p) {
+                const TextParagraph& paragraph = placeholder.paragraphs[p];
+                EXPECT_EQ(shape.paragraphs[p].text, paragraph.text);
+                // Level 0 is shown as the top level, which the reader counts from 0.
+                EXPECT_EQ(shape.paragraphs[p].level, std::max(1, paragraph.indentLevel) - 1)
+                    << paragraph.text;
+            }
+        }
+    }
+}
+
+// Writes every kind of file and has one run of the dumper read them all, then
+// compares what the reader found with what was saved.
+TEST(ApachePoiHslf, ReadsTheSlidesShapesParagraphsAndLevelsWeWrite)
+{
+    const QString java = QStringLiteral(QUILLON_JAVA);
+    const QString classPath = QStringLiteral(QUILLON_POI_CLASSPATH);
+    ASSERT_FALSE(java.isEmpty() || classPath.isEmpty())
+        << "Java or Apache POI was not found when the build was configured "
+           "(scripts/install-deps --test, then configure again)";
+    QTemporaryDir work;
+    ASSERT_TRUE(work.isValid());
+    const QDir dir(work.path());
+    const std::vector<WrittenFile> files = FilesToCheck();
+    QStringList arguments{"-Djava.awt.headless=true",
+                          "-Dorg.apache.poi.util.POILogger=org.apache.poi.util.SystemOutLogger",
+                          "-cp", classPath, "PoiSlideDump"};
+    for (const WrittenFile& file : files) {
+        const QString path = dir.filePath(QString::fromStdString(file.name));
+        CPptFileWriter().Write(file.document, path.toStdString(), file.fileFormat);
+        arguments << path;
+    }
+    QProcess process;
+    process.start(java, arguments);
+    ASSERT_TRUE(process.waitForFinished(110000)) << "the POI dumper did not finish";
+    const std::string errors = process.readAllStandardError().toStdString();
+    ASSERT_EQ(process.exitCode(), 0) << errors;
+    EXPECT_EQ(errors, "");
+    const std::map<std::string, PoiFile> dumped =
+        ParseDump(process.readAllStandardOutput().toStdString());
+
+    ASSERT_EQ(dumped.size(), files.size());
+    for (const WrittenFile& file : files) {
+        SCOPED_TRACE(file.name);
+        const auto found =
+            dumped.find(dir.filePath(QString::fromStdString(file.name)).toStdString());
+        ASSERT_NE(found, dumped.end());
+        EXPECT_EQ(found->second.problems, std::vector<std::string>{});
+        ExpectSameSlides(file.document, found->second);
+    }
+}
+
+TEST(ApachePoiDump, ParsesEscapedFieldsAndCollectsWhatItDoesNotKnow)
+{
+    const std::map<std::string, PoiFile> files = ParseDump("file\ta\\tb.ppt\n"
+                                                           "slides\t1\n"
+                                                           "slide\t1\tTITLE_BODY\tT\\\\itle\n"
+                                                           "shape\tRectangle 2\tTITLE\n"
+                                                           "para\t2\tx\\ty\\u0001\n"
+                                                           "warning\tthe reader repaired it\n"
+                                                           "file\tb.ppt\n"
+                                                           "error\tjava.io.IOException: bad\n");
+    ASSERT_EQ(files.size(), 2U);
+    const PoiFile& first = files.at("a\tb.ppt");
+    EXPECT_EQ(first.slideCount, 1);
+    ASSERT_EQ(first.slides.size(), 1U);
+    EXPECT_EQ(first.slides[0].title, "T\\itle");
+    ASSERT_EQ(first.slides[0].shapes.size(), 1U);
+    ASSERT_EQ(first.slides[0].shapes[0].paragraphs.size(), 1U);
+    EXPECT_EQ(first.slides[0].shapes[0].paragraphs[0].text, "x\ty\x01");
+    EXPECT_EQ(first.slides[0].shapes[0].paragraphs[0].level, 2);
+    EXPECT_EQ(first.problems, std::vector<std::string>{"warning\tthe reader repaired it"});
+    EXPECT_EQ(files.at("b.ppt").slideCount, -1);
+    EXPECT_EQ(files.at("b.ppt").problems.size(), 1U);
+}
+
+} // namespace
