@@ -1,7 +1,7 @@
 #include "NoteFile.h"
 
-#include "NoteText.h"
 #include "NotesFault.h"
+#include "Utf8Text.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -105,7 +105,7 @@ std::vector<std::filesystem::path> CNoteFile::ListFolder(const std::filesystem::
             notes.push_back(path);
     }
     if (error) {
-        throw CNotesFault("The notes folder \"" + NoteBytesToUtf8(folder.string()) +
+        throw CNotesFault("The notes folder \"" + ToValidUtf8(folder.string()) +
                           "\" cannot be read: " + error.message() + ".");
     }
     std::sort(notes.begin(), notes.end(), [](const auto& a, const auto& b) {
@@ -116,12 +116,12 @@ std::vector<std::filesystem::path> CNoteFile::ListFolder(const std::filesystem::
 
 std::string CNoteFile::Subject() const
 {
-    return NoteBytesToUtf8(m_path.stem().string());
+    return ToValidUtf8(m_path.stem().string());
 }
 
 void CNoteFile::Fail(const std::string& reason) const
 {
-    throw CNotesFault("The note file \"" + NoteBytesToUtf8(m_path.string()) + "\" " + reason + ".");
+    throw CNotesFault("The note file \"" + ToValidUtf8(m_path.string()) + "\" " + reason + ".");
 }
 
 void CNoteFile::Fail(const std::string& what, int error) const
@@ -156,7 +156,7 @@ std::string CNoteFile::ReadText() const
             Fail("cannot be read", errno);
         bytes.append(buffer, static_cast<std::size_t>(count));
     }
-    return NoteBytesToUtf8(bytes);
+    return ToValidUtf8(bytes);
 }
 
 CNoteFile::Times CNoteFile::ReadTimes() const

@@ -8,7 +8,7 @@
 // One note of the notes folder: a .txt or .md file, read afresh at every
 // request so that a note edited while the program runs gives its new text.
 // Names and text leave here as UTF-8, the form of automation strings; bytes
-// that are not UTF-8 are read as NoteBytesToUtf8 says.
+// that are not UTF-8 are read as ToValidUtf8 says.
 class CNoteFile
 {
 public:

@@ -1,7 +1,6 @@
 #include "TextBody.h"
 
 #include "TextSpan.h"
-#include "Utf8Text.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -139,30 +138,4 @@ TEST(TextSpan, CharacterRunsAreFittedToShorterText)
     body.Replace(TextExtent{{0, 0}, body.End()}, "");
     EXPECT_EQ(run.Resolve(body).from, (TextPosition{0, 0}));
     EXPECT_EQ(run.Resolve(body).to, (TextPosition{0, 0}));
-}
-
-TEST(Utf8Text, WellFormedTextPassesUnchanged)
-{
-    const std::string text = "Gr\xC3\xBC\xC3\x9F"
-                             "e \xE2\x80\x93 \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x8E\x89";
-    EXPECT_EQ(ToValidUtf8(text), text);
-    EXPECT_EQ(ToValidUtf8(std::string("nul\0byte", 8)), std::string("nul\0byte", 8));
-}
-
-TEST(Utf8Text, StrayBytesAreReadAsWindows1252)
-{
-    EXPECT_EQ(ToValidUtf8("caf\xE9"), "caf\xC3\xA9");
-    EXPECT_EQ(ToValidUtf8("\x80 \x93q\x94 \x81"),
-              "\xE2\x82\xAC \xE2\x80\x9Cq\xE2\x80\x9D \xC2\x81");
-    // A sequence cut short by the end of the text or by a plain character.
-    EXPECT_EQ(ToValidUtf8("\xE2\x82"), "\xC3\xA2\xE2\x80\x9A");
-    EXPECT_EQ(ToValidUtf8("\xC3x"), "\xC3\x83x");
-}
-
-TEST(Utf8Text, IllFormedSequencesAreNotTakenAsCharacters)
-{
-    // Overlong "/", a UTF-16 surrogate, and a code point beyond U+10FFFF.
-    EXPECT_EQ(ToValidUtf8("\xC0\xAF"), "\xC3\x80\xC2\xAF");
-    EXPECT_EQ(ToValidUtf8("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0\xE2\x82\xAC");
-    EXPECT_EQ(ToValidUtf8("\xF4\x90\x80\x80"), "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC");
 }
