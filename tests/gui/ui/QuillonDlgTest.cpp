@@ -196,6 +196,20 @@ TEST_F(MainDialog, CreateOnTheClipboardRowBuildsAndSavesThePresentation)
     EXPECT_TRUE(dialog->isVisible()) << "close is off";
 }
 
+TEST_F(MainDialog, EnterInTheListCreatesAndEnterOnAnotherButtonPressesThatButton)
+{
+    StoreOptions(SavingOptions());
+    clipboard.text = "Entered\nBy the keyboard\n";
+    auto dialog = Open(false);
+    Button(*dialog, "helpButton").setFocus();
+    QTest::keyClick(&Button(*dialog, "helpButton"), Qt::Key_Return);
+    EXPECT_EQ(desktop.opened.size(), 1u) << "Help has the focus, so Enter is Help";
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(saveFolder) / "Entered.ppt"));
+    List(*dialog).setFocus();
+    QTest::keyClick(&List(*dialog), Qt::Key_Return);
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(saveFolder) / "Entered.ppt"));
+}
+
 TEST_F(MainDialog, AnEmptyClipboardIsReportedAndNothingIsBuilt)
 {
     StoreOptions(SavingOptions());
