@@ -1,9 +1,7 @@
 #pragma once
 
-#include "Dispatch.h"
-#include "ProgIdRegistry.h"
+#include "RecordingServer.h"
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,7 +15,7 @@
 // `NameSpace.Logon(missing, missing, missing, missing)`, `Items.Item(2)`,
 // `Item2.Subject`. Item properties are read from the list at each call, so a
 // test can change a note after it was listed.
-class CRecordingOutlookServer
+class CRecordingOutlookServer : public CRecordingServerBase
 {
 public:
     struct Note
@@ -29,35 +27,10 @@ public:
         std::string body;
     };
 
-    struct Invocation
-    {
-        std::string objectKind;
-        DISPID dispid;
-        InvokeKind kind;
-        std::vector<std::string> argTypes; // "I4", "BSTR", "ERROR", ... in call order
-    };
-
     explicit CRecordingOutlookServer(std::vector<Note> notes = {});
     ~CRecordingOutlookServer();
-    CRecordingOutlookServer(const CRecordingOutlookServer&) = delete;
-    CRecordingOutlookServer& operator=(const CRecordingOutlookServer&) = delete;
-
-    // The server creation fails, as when the application is not installed.
-    void SetStartFails(bool fails);
-    // The call recorded as `line` raises a server exception with this
-    // description (or fails with a plain status when status is not
-    // DISP_E_EXCEPTION).
-    void FailOn(std::string line, std::string description, HRESULT status = DISP_E_EXCEPTION);
     // The folder item at a 1-based position, to change after listing.
     Note& NoteAt(int position);
 
-    const std::vector<std::string>& Calls() const;
-    const std::vector<Invocation>& Invocations() const;
-    void ClearCalls();
-
     struct State;
-
-private:
-    std::shared_ptr<State> m_state;
-    CProgIdRegistration m_registration;
 };
