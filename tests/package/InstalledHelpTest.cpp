@@ -3,12 +3,11 @@
 // folder, with the prefix as its one argument. It then finds its data the way
 // the installed programs do, by its own place on disk, and the build tree it
 // came from must not be what it finds.
-#include "DesktopOpener.h"
 #include "EmbeddedServers.h"
 #include "FakeClipboard.h"
-#include "FilePickers.h"
 #include "FileSystem.h"
 #include "InstallPaths.h"
+#include "MainDialogDoubles.h"
 #include "OptionsStore.h"
 #include "QuillonDlg.h"
 #include "RecordingMessages.h"
@@ -26,24 +25,6 @@
 namespace {
 
 std::filesystem::path g_prefix;
-
-class CNoPickers final : public IFilePickers
-{
-public:
-    std::optional<QString> PickTemplateFile(QWidget*) override { return std::nullopt; }
-    std::optional<QString> PickSaveFolder(QWidget*) override { return std::nullopt; }
-};
-
-class CRecordingDesktop final : public IDesktopOpener
-{
-public:
-    bool OpenUrl(const QUrl& url) override
-    {
-        opened.push_back(url);
-        return true;
-    }
-    std::vector<QUrl> opened;
-};
 
 std::filesystem::path Installed(const std::string& relative)
 {

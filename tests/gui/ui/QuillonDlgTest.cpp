@@ -1,12 +1,11 @@
 #include "QuillonDlg.h"
 
 #include "ControlIds.h"
-#include "DesktopOpener.h"
 #include "DispatchObject.h"
 #include "EmbeddedServers.h"
 #include "FakeClipboard.h"
 #include "FakeFileSystem.h"
-#include "FilePickers.h"
+#include "MainDialogDoubles.h"
 #include "OptionsDlg.h"
 #include "OptionsStore.h"
 #include "RecordingMessages.h"
@@ -26,24 +25,6 @@
 namespace {
 
 using Strings = std::vector<std::string>;
-
-class CNoPickers final : public IFilePickers
-{
-public:
-    std::optional<QString> PickTemplateFile(QWidget*) override { return std::nullopt; }
-    std::optional<QString> PickSaveFolder(QWidget*) override { return std::nullopt; }
-};
-
-class CRecordingDesktop final : public IDesktopOpener
-{
-public:
-    bool OpenUrl(const QUrl& url) override
-    {
-        opened.push_back(url);
-        return true;
-    }
-    std::vector<QUrl> opened;
-};
 
 // Sets a file's modification time, so the notes have dates to sort by.
 void SetModified(const std::filesystem::path& path, std::int64_t secondsSinceEpoch)
