@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -41,6 +42,15 @@ public:
         if (!file)
             throw std::runtime_error("Cannot write " + path.string());
         return path;
+    }
+
+    // Every name in the folder, hidden ones included.
+    std::set<std::string> Names() const
+    {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(m_path))
+            names.insert(entry.path().filename().string());
+        return names;
     }
 
 private:

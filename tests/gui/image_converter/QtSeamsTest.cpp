@@ -62,7 +62,7 @@ TEST(MessageBoxTest, ShowsTheTextUnderTheApplicationsNameWithAWarningIcon)
 
 TEST(FilePickerTest, ListsGifImagesAndGivesTheChosenPath)
 {
-    CTempDir dir;
+    CTempFolder dir;
     const std::string image = dir / "\u00c9t\u00e9.gif";
     WriteBytes(image, {1});
     QStringList filters;
@@ -79,7 +79,7 @@ TEST(FilePickerTest, ListsGifImagesAndGivesTheChosenPath)
 
 TEST(FilePickerTest, RefusesANameThatDoesNotExistAndCancelsToNothing)
 {
-    CTempDir dir;
+    CTempFolder dir;
     bool warned = false;
     const CModalDriver user({
         [&](QWidget* picker) { TypeAndOpen(picker, dir / "No.gif"); },
@@ -97,7 +97,7 @@ TEST(TavikAppFlowTest, WithNothingToOpenTheDatabaseTheLaunchFailureIsShown)
 {
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         GTEST_SKIP() << "only the offscreen desktop is known to open nothing";
-    CTempDir dir;
+    CTempFolder dir;
     WriteBytes(dir / "Logo.gif", Pattern(10));
     struct : IFilePicker
     {

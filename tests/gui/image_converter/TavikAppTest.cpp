@@ -49,7 +49,7 @@ protected:
         EXPECT_FALSE(CTavikApp(m_picker, m_desktop, m_messages).InitInstance());
     }
 
-    CTempDir m_dir;
+    CTempFolder m_dir;
     CScriptedPicker m_picker;
     CRecordingDesktop m_desktop;
     CRecordingMessages m_messages;

@@ -12,7 +12,7 @@ const Bytes kOld = {9, 9};
 
 TEST(AtomicFileSinkTest, WritesBesideTheTargetAndReplacesItOnlyOnCommit)
 {
-    CTempDir dir;
+    CTempFolder dir;
     WriteBytes(dir / "a.pdb", kOld);
     CAtomicFileSink sink(dir / "a.pdb");
     sink.Write(kNew);
@@ -26,7 +26,7 @@ TEST(AtomicFileSinkTest, WritesBesideTheTargetAndReplacesItOnlyOnCommit)
 
 TEST(AtomicFileSinkTest, ASinkNeverCommittedLeavesNoTrace)
 {
-    CTempDir dir;
+    CTempFolder dir;
     WriteBytes(dir / "a.pdb", kOld);
     CAtomicFileSink(dir / "a.pdb").Write(kNew);
 
@@ -36,7 +36,7 @@ TEST(AtomicFileSinkTest, ASinkNeverCommittedLeavesNoTrace)
 
 TEST(AtomicFileSinkTest, AFileThatCannotBeCreatedIsReportedAtCommit)
 {
-    CTempDir dir;
+    CTempFolder dir;
     const std::string target = dir / "missing/a.pdb";
     CAtomicFileSink sink(target);
     sink.Write(kNew);
@@ -48,7 +48,7 @@ TEST(AtomicFileSinkTest, AFileThatCannotBeCreatedIsReportedAtCommit)
 
 TEST(AtomicFileSinkTest, ANewFileGetsTheUsualPermissions)
 {
-    CTempDir dir;
+    CTempFolder dir;
     const mode_t mask = ::umask(022);
     CAtomicFileSink sink(dir / "a.pdb");
     EXPECT_TRUE(sink.Commit());

@@ -71,7 +71,7 @@ protected:
         EXPECT_EQ(m_dir.Names(), (std::set<std::string>{"Logo.gif", "Logo.pdb"}));
     }
 
-    CTempDir m_dir;
+    CTempFolder m_dir;
     const std::string m_image = m_dir / "Logo.gif";
     const std::string m_database = m_dir / "Logo.pdb";
     const Bytes m_oldDatabase = Pattern(500);

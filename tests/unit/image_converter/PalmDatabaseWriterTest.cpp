@@ -22,7 +22,7 @@ protected:
         return result;
     }
 
-    CTempDir m_dir;
+    CTempFolder m_dir;
     CFixedClock m_clock{kSomeSecond};
     CPalmDatabaseWriter m_writer{m_clock};
 };

@@ -1,46 +1,14 @@
 #pragma once
 
 #include "Clock.h"
+#include "TempFolder.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <set>
-#include <stdexcept>
 #include <string>
 #include <vector>
-
-// Files for one test, in a folder of their own that goes away afterwards.
-class CTempDir
-{
-public:
-    CTempDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tavik-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("cannot create a folder for the test");
-        m_path = pattern;
-    }
-    ~CTempDir() { std::filesystem::remove_all(m_path); }
-    CTempDir(const CTempDir&) = delete;
-    CTempDir& operator=(const CTempDir&) = delete;
-
-    std::string operator/(const std::string& name) const { return (m_path / name).string(); }
-
-    // Every name in the folder, hidden ones included.
-    std::set<std::string> Names() const
-    {
-        std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(m_path))
-            names.insert(entry.path().filename().string());
-        return names;
-    }
-
-private:
-    std::filesystem::path m_path;
-};
 
 using Bytes = std::vector<std::uint8_t>;
 
