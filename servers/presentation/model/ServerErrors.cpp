@@ -15,7 +15,7 @@ struct ServerErrorRow
 // Details: {1}, {2}... in the order the raising code passes them. A message
 // from a file writer or template reader is shown unchanged: it already names
 // the path and the reason.
-constexpr std::array<ServerErrorRow, 16> kServerErrors{{
+constexpr std::array<ServerErrorRow, 17> kServerErrors{{
     {ServerError::ShapeNameNotFound, E_INVALIDARG,
      "Shapes.Item: the item \"{1}\" was not found in the Shapes collection; "
      "this slide has {2}."},
@@ -26,6 +26,8 @@ constexpr std::array<ServerErrorRow, 16> kServerErrors{{
     {ServerError::LayoutNotSupported, E_INVALIDARG,
      "Slides.Add: the layout {1} is not supported; this server makes slides of layout "
      "1 (title), 2 (text) or 3 (two-column text)."},
+    {ServerError::TooManySlides, E_INVALIDARG,
+     "Slides.Add: a presentation holds at most {1} slides; no slide was added."},
     {ServerError::ParagraphStartOutOfRange, E_INVALIDARG,
      "TextRange.Paragraphs: the start {1} is out of range; it must be 1 or more."},
     {ServerError::ParagraphLengthOutOfRange, E_INVALIDARG,

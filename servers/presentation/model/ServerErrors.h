@@ -16,6 +16,7 @@ enum class ServerError
     ShapeIndexOutOfRange,
     SlideIndexOutOfRange,
     LayoutNotSupported,
+    TooManySlides,
     ParagraphStartOutOfRange,
     ParagraphLengthOutOfRange,
     IndentLevelOutOfRange,

@@ -5,6 +5,15 @@
 
 #include <string>
 
+namespace {
+
+// What a saved file can hold (its drawing ids have 12 bits). Refusing the
+// slide beyond it at once keeps a runaway note from filling memory with
+// slides that could never be saved.
+constexpr std::size_t kMaxSlides = 4000;
+
+} // namespace
+
 CSlidesObject::CSlidesObject(std::shared_ptr<ApplicationState> state) noexcept
     : CModelObject(std::move(state))
 {}
@@ -51,6 +60,8 @@ CVariant CSlidesObject::Add(const CArguments& args)
     }
     if (!IsSupportedLayout(layout))
         throw CServerError(ServerError::LayoutNotSupported, {std::to_string(layout)});
+    if (m_slides.size() >= kMaxSlides)
+        throw CServerError(ServerError::TooManySlides, {std::to_string(kMaxSlides)});
     CObjectRef<CSlideObject> slide = MakeObject<CSlideObject>(State(), layout);
     m_slides.insert(m_slides.begin() + (index - 1), slide);
     return slide.NewReference();

@@ -98,6 +98,19 @@ TEST_F(SlidesTest, AddRefusesLayoutsThisServerDoesNotMake)
     EXPECT_EQ(slides.GetCount(), 0);
 }
 
+// A note of millions of slide lines must stop at the first slide no file can
+// hold, not after it has filled memory with slides that cannot be saved.
+TEST_F(SlidesTest, AddRefusesTheSlideBeyondWhatAFileHolds)
+{
+    const PowerPoint::Slides slides = NewPresentation().GetSlides();
+    for (int i = 1; i <= 4000; ++i)
+        slides.Add(i, 2);
+    EXPECT_SERVER_EXCEPTION(slides.Add(4001, 2), E_INVALIDARG,
+                            "Slides.Add: a presentation holds at most 4000 slides; no slide "
+                            "was added.");
+    EXPECT_EQ(slides.GetCount(), 4000);
+}
+
 class ShapesTest : public CModelTest
 {};
 
