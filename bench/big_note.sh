@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# The size limits a user meets: notes of 50 MB in the shapes that stress the
+# build differently, and a small note with a template of that size, each run through quillon-cli into a real .ppt under
+# /usr/bin/time -v. Prints, per note, how it ended (saved, or the message it
+# was refused with), the wall time and the peak resident memory, and fails
+# when a note is neither saved nor refused with a message, or when the peak
+# memory passes the stated bound.
+#   bench/big_note.sh [build-dir] [megabytes] [memory-bound-MB]
+set -euo pipefail
+build_dir=${1:-build}
+megabytes=${2:-50}
+bound_mb=${3:-1536}
+cli="$build_dir/cli/quillon-cli"
+[[ -x "$cli" ]] || { echo "missing $cli; build quillon-cli first" >&2; exit 2; }
+[[ -x /usr/bin/time ]] || { echo "needs /usr/bin/time (Debian package time)" >&2; exit 2; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+bytes=$((megabytes * 1000 * 1000))
+
+# Repeats a line until the note holds the wanted number of bytes.
+make_note() { # name header line
+  { printf '%s' "$2"; yes -- "$3" | head -c "$bytes" || true; } > "$work/$1.note"
+}
+{ printf 'One line\nTitle\n-Slide\n.'; head -c "$bytes" /dev/zero | tr '\0' x; } \
+  > "$work/one-line.note"                                          # one 50 MB bullet
+make_note many-slides $'Many slides\nTitle\n' $'-Slide\n.Point'      # ~4 M slides
+make_note many-bullets $'Many bullets\nTitle\n-Slide\n' '.Point'    # one slide, ~7 M bullets
+make_note ignored-lines $'Ignored\nTitle\n' 'words the markup ignores'
+
+head -c "$bytes" /dev/urandom > "$work/huge.pot"
+printf 'Huge template\nTitle\n' > "$work/huge-template.note"
+
+status=0
+for note in "$work"/*.note; do
+  name=$(basename "$note" .note)
+  template=(--no-template)
+  [[ "$name" == huge-template ]] && template=(--template "$work/huge.pot")
+  mkdir -p "$work/out-$name"
+  set +e
+  /usr/bin/time -v -o "$work/$name.time" timeout 600 \
+    "$cli" "${template[@]}" --quiet --save-folder "$work/out-$name" "$note" \
+    > "$work/$name.out" 2> "$work/$name.err"
+  code=$?
+  set -e
+  peak_kb=$(awk -F': ' '/Maximum resident set size/ {print $2}' "$work/$name.time")
+  wall=$(awk -F': ' '/Elapsed \(wall clock\)/ {print $2}' "$work/$name.time")
+  peak_mb=$((peak_kb / 1024))
+  if (( code == 0 )); then
+    outcome="saved $(du -k "$work/out-$name"/*.ppt | awk '{print $1}') KB"
+  elif [[ -s "$work/$name.err" ]] && (( code == 1 )); then
+    outcome="refused: $(head -c 200 "$work/$name.err" | head -n 1)"
+  else
+    outcome="FAILED with status $code: $(head -c 200 "$work/$name.err" | head -n 1)"
+    status=1
+  fi
+  if (( peak_mb > bound_mb )); then
+    outcome="$outcome; OVER the ${bound_mb} MB bound"
+    status=1
+  fi
+  printf '%-14s %s MB: %-60s %8s wall, peak %5d MB\n' "$name" "$megabytes" "$outcome" "$wall" "$peak_mb"
+done
+exit $status
