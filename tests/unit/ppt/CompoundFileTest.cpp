@@ -19,8 +19,10 @@ Bytes Pattern(std::size_t size, std::uint8_t seed)
 
 std::uint32_t U32(const Bytes& bytes, std::size_t at)
 {
-    return bytes[at] | (bytes[at + 1] << 8) | (bytes[at + 2] << 16) |
-           (static_cast<std::uint32_t>(bytes[at + 3]) << 24);
+    std::uint32_t value = 0;
+    for (std::size_t i = 4; i-- > 0;)
+        value = (value << 8) | bytes[at + i];
+    return value;
 }
 
 // Streams below and above the 4096-byte mini-stream cutoff both come back.
