@@ -3,6 +3,7 @@
 // was there keeps its bytes, and no temporary file stays beside it.
 #include "ByteSink.h"
 #include "CompoundFileReader.h"
+#include "PotTemplateLoader.h"
 #include "PptFileWriter.h"
 #include "PptFormat.h"
 #include "RecordReader.h"
@@ -44,9 +45,17 @@ private:
     bool m_full = false;
 };
 
-PresentationDocument SmallDocument()
+// A small document with the default design, or built around a design read
+// from a template, which the writer packages along another path.
+PresentationDocument SmallDocument(bool aroundTemplate)
 {
     PresentationDocument document;
+    if (aroundTemplate) {
+        PresentationDocument templateDocument;
+        templateDocument.slides.push_back({2, {}});
+        document.design =
+            CPotTemplateLoader::ReadDesign(CPptFileWriter::Build(templateDocument), "design.pot");
+    }
     document.slides.push_back({1,
                                {{"Rectangle 2", PlaceholderKind::CenterTitle, {{"Kickoff", 1}}},
                                 {"Rectangle 3", PlaceholderKind::Subtitle, {{"Team", 1}}}}});
@@ -107,10 +116,18 @@ Bytes ReadFile(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-class PptSaveFailure : public ::testing::TestWithParam<int>
+struct SaveCase
+{
+    int fileFormat;
+    bool aroundTemplate;
+};
+
+class PptSaveFailure : public ::testing::TestWithParam<SaveCase>
 {
 protected:
     void SetUp() override { std::ofstream(m_target, std::ios::binary) << m_oldContent; }
+
+    PresentationDocument Document() const { return SmallDocument(GetParam().aroundTemplate); }
 
     void ExpectOldFileKept()
     {
@@ -126,7 +143,7 @@ protected:
 
 TEST_P(PptSaveFailure, FailingAtAnyRecordBoundaryKeepsTheOldFile)
 {
-    const Bytes file = CPptFileWriter::Build(SmallDocument());
+    const Bytes file = CPptFileWriter::Build(Document());
     const std::set<std::size_t> points = FailurePoints(file);
     ASSERT_GT(points.size(), 40u) << "the small document should have many records";
     for (const std::size_t room : points) {
@@ -134,7 +151,7 @@ TEST_P(PptSaveFailure, FailingAtAnyRecordBoundaryKeepsTheOldFile)
                      std::to_string(file.size()) + " bytes");
         CPptFileWriter writer([room](int fd) { return std::make_unique<CFullDiskSink>(fd, room); });
         try {
-            writer.Write(SmallDocument(), m_target, GetParam());
+            writer.Write(Document(), m_target, GetParam().fileFormat);
             ADD_FAILURE() << "the save did not fail";
         } catch (const CSaveError& error) {
             EXPECT_STREQ(error.what(),
@@ -146,16 +163,17 @@ TEST_P(PptSaveFailure, FailingAtAnyRecordBoundaryKeepsTheOldFile)
 
 TEST_P(PptSaveFailure, WithRoomForEveryByteTheSaveReplacesTheOldFile)
 {
-    const Bytes file = CPptFileWriter::Build(SmallDocument());
+    const Bytes file = CPptFileWriter::Build(Document());
     CPptFileWriter writer(
         [&file](int fd) { return std::make_unique<CFullDiskSink>(fd, file.size()); });
-    writer.Write(SmallDocument(), m_target, GetParam());
+    writer.Write(Document(), m_target, GetParam().fileFormat);
     EXPECT_EQ(ReadFile(m_target), file);
     EXPECT_EQ(NamesIn(m_dir.Path()), std::set<std::string>{"Kickoff.ppt"});
 }
 
-INSTANTIATE_TEST_SUITE_P(PresentationAndTemplate, PptSaveFailure,
-                         ::testing::Values(CPptFileWriter::kFormatPresentation,
-                                           CPptFileWriter::kFormatTemplate));
+INSTANTIATE_TEST_SUITE_P(PresentationTemplateAndTemplateDesign, PptSaveFailure,
+                         ::testing::Values(SaveCase{CPptFileWriter::kFormatPresentation, false},
+                                           SaveCase{CPptFileWriter::kFormatTemplate, false},
+                                           SaveCase{CPptFileWriter::kFormatPresentation, true}));
 
 } // namespace
