@@ -1,5 +1,6 @@
 #include "ImpressDocument.h"
 #include "PptFileWriter.h"
+#include "ReaderCases.h"
 #include "SampleDocuments.h"
 
 #include <QDir>
@@ -15,47 +16,6 @@
 namespace {
 
 using namespace SampleDocuments;
-
-struct WrittenFile
-{
-    std::string name; // file name, extension included
-    int fileFormat;
-    PresentationDocument document;
-};
-
-std::vector<WrittenFile> FilesToCheck()
-{
-    std::vector<WrittenFile> files;
-    files.push_back({"worked_example.ppt", 1, WorkedExample()});
-
-    PresentationDocument bullets;
-    bullets.slides = {TextSlide("No bullets", {{"", 1}}),
-                      TextSlide("One bullet", {{"Only one", 1}}),
-                      TextSlide("Every level", {{"One", 1},
-                                                {"Two", 2},
-                                                {"Three", 3},
-                                                {"Four", 4},
-                                                {"Five", 5},
-                                                {"Lone dot", 0},
-                                                {"  spaced\ttab", 2}}),
-                      TwoColumnSlide("Columns, none and one", {{"", 1}}, {{"Right only", 1}}),
-                      TwoColumnSlide("Columns, many", Bullets(12, "left"), Bullets(7, "right")),
-                      TitleSlide("", "Subtitle under an empty title"),
-                      TextSlide("Non-ASCII", {{"Café – 東京 😀", 1}, {"Ünïcødé ≠ ASCII", 2}})};
-    files.push_back({"bullets.ppt", 1, bullets});
-
-    PresentationDocument longBody;
-    longBody.slides = {TextSlide("Three hundred bullets", Bullets(300, "bullet"))};
-    files.push_back({"long_body.ppt", 1, longBody});
-
-    PresentationDocument many;
-    for (int i = 0; i < 1000; ++i)
-        many.slides.push_back(TextSlide("Slide " + std::to_string(i + 1), {{"point", 1 + i % 5}}));
-    files.push_back({"thousand.ppt", 1, many});
-
-    files.push_back({"design.pot", 5, WorkedExample()});
-    return files;
-}
 
 // Impress names layouts "AL<n>T<type>", n numbering the layouts in order of
 // first use; the type says what the layout is.
@@ -119,7 +79,7 @@ TEST(LibreOfficeImpress, ShowsTheTitlesParagraphsAndLevelsWeWrite)
     QTemporaryDir work;
     ASSERT_TRUE(work.isValid());
     const QDir dir(work.path());
-    const std::vector<WrittenFile> files = FilesToCheck();
+    const std::vector<WrittenFile> files = ReaderCases();
     QStringList arguments{"--headless",
                           "--norestore",
                           "-env:UserInstallation=" +

@@ -1,5 +1,6 @@
 #include "PotTemplateLoader.h"
 #include "PptFileWriter.h"
+#include "ReaderCases.h"
 #include "SampleDocuments.h"
 
 #include <QDir>
@@ -116,48 +117,12 @@ std::map<std::string, PoiFile> ParseDump(const std::string& dump)
     return files;
 }
 
-struct WrittenFile
-{
-    std::string name;
-    int fileFormat;
-    PresentationDocument document;
-};
-
 std::vector<WrittenFile> FilesToCheck()
 {
-    std::vector<WrittenFile> files;
-    files.push_back({"worked_example.ppt", 1, WorkedExample()});
-
-    PresentationDocument bullets;
-    bullets.slides = {TextSlide("No bullets", {{"", 1}}),
-                      TextSlide("One bullet", {{"Only one", 1}}),
-                      TextSlide("Every level", {{"One", 1},
-                                                {"Two", 2},
-                                                {"Three", 3},
-                                                {"Four", 4},
-                                                {"Five", 5},
-                                                {"Lone dot", 0},
-                                                {"  spaced\ttab", 2}}),
-                      TwoColumnSlide("Columns, none and one", {{"", 1}}, {{"Right only", 1}}),
-                      TwoColumnSlide("Columns, many", Bullets(12, "left"), Bullets(7, "right")),
-                      TitleSlide("", "Subtitle under an empty title"),
-                      TitleSlide("Title without subtitle", ""),
-                      TextSlide("", {{"Body under an empty title", 1}}),
-                      TextSlide("Non-ASCII", {{"Café – 東京 😀", 1}, {"Ünïcødé ≠ ASCII", 2}})};
-    files.push_back({"bullets.ppt", 1, bullets});
-
-    PresentationDocument longBody;
-    longBody.slides = {TextSlide("Three hundred bullets", Bullets(300, "bullet"))};
-    files.push_back({"long_body.ppt", 1, longBody});
-
-    PresentationDocument many;
-    for (int i = 0; i < 1000; ++i)
-        many.slides.push_back(TextSlide("Slide " + std::to_string(i + 1), {{"point", 1 + i % 5}}));
-    files.push_back({"thousand.ppt", 1, many});
-
+    std::vector<WrittenFile> files = ReaderCases();
+    // Impress shows an empty presentation with one blank slide of its own, so
+    // only this reader can check that none was stored.
     files.push_back({"no_slides.ppt", 1, PresentationDocument{}});
-    files.push_back({"design.pot", 5, WorkedExample()});
-
     // Built around the shipped template's records rather than our own master.
     PresentationDocument designed = WorkedExample();
     designed.design = CPotTemplateLoader().Load(QUILLON_DEFAULT_TEMPLATE)->design;

@@ -69,8 +69,8 @@ TEST_F(OptionsStore, AnEmptyTemplateFileComesBackAsTheDefaultAndSwitchesTheTempl
     settings.setValue(QStringLiteral("options/templateFile"), QString());
     settings.setValue(QStringLiteral("options/template"), 0);
     settings.setValue(QStringLiteral("options/saveFolder"), QString());
-    const PresentationOptions options = store.LoadOptions(QStringLiteral("/work"));
-    EXPECT_EQ(options.m_templateFile, "/work/quillon.pot");
+    const PresentationOptions options = store.LoadOptions(QStringLiteral("/srv/talks"));
+    EXPECT_EQ(options.m_templateFile, "/srv/talks/quillon.pot");
     EXPECT_EQ(options.m_template, 1);
     EXPECT_EQ(options.m_saveFolder, "") << "an empty folder stays empty";
 }
@@ -79,7 +79,7 @@ TEST_F(OptionsStore, AValueThatIsNoNumberGivesTheDefault)
 {
     settings.setValue(QStringLiteral("options/leave"), QStringLiteral("yes"));
     settings.setValue(QStringLiteral("options/save"), QStringLiteral("99999999999"));
-    const PresentationOptions options = store.LoadOptions(QStringLiteral("/work"));
+    const PresentationOptions options = store.LoadOptions(QStringLiteral("/srv/talks"));
     EXPECT_EQ(options.m_leave, 1);
     EXPECT_EQ(options.m_save, 0);
 }

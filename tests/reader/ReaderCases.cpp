@@ -1,0 +1,41 @@
+#include "ReaderCases.h"
+
+#include "SampleDocuments.h"
+
+using namespace SampleDocuments;
+
+std::vector<WrittenFile> ReaderCases()
+{
+    std::vector<WrittenFile> files;
+    files.push_back({"worked_example.ppt", 1, WorkedExample()});
+
+    PresentationDocument bullets;
+    bullets.slides = {TextSlide("No bullets", {{"", 1}}),
+                      TextSlide("One bullet", {{"Only one", 1}}),
+                      TextSlide("Every level", {{"One", 1},
+                                                {"Two", 2},
+                                                {"Three", 3},
+                                                {"Four", 4},
+                                                {"Five", 5},
+                                                {"Lone dot", 0},
+                                                {"  spaced\ttab", 2}}),
+                      TwoColumnSlide("Columns, none and one", {{"", 1}}, {{"Right only", 1}}),
+                      TwoColumnSlide("Columns, many", Bullets(12, "left"), Bullets(7, "right")),
+                      TitleSlide("", "Subtitle under an empty title"),
+                      TitleSlide("Title without subtitle", ""),
+                      TextSlide("", {{"Body under an empty title", 1}}),
+                      TextSlide("Non-ASCII", {{"Café – 東京 😀", 1}, {"Ünïcødé ≠ ASCII", 2}})};
+    files.push_back({"bullets.ppt", 1, bullets});
+
+    PresentationDocument longBody;
+    longBody.slides = {TextSlide("Three hundred bullets", Bullets(300, "bullet"))};
+    files.push_back({"long_body.ppt", 1, longBody});
+
+    PresentationDocument many;
+    for (int i = 0; i < 1000; ++i)
+        many.slides.push_back(TextSlide("Slide " + std::to_string(i + 1), {{"point", 1 + i % 5}}));
+    files.push_back({"thousand.ppt", 1, many});
+
+    files.push_back({"design.pot", 5, WorkedExample()});
+    return files;
+}

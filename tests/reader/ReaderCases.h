@@ -1,0 +1,19 @@
+#pragma once
+
+#include "PresentationDocument.h"
+
+#include <string>
+#include <vector>
+
+// The kinds of file the writer produces that every reader test opens: the
+// worked example; one- and two-column slides with no, one and many bullets;
+// every level; empty titles; non-ASCII text; 300 bullets in one body; 1,000
+// slides; a design template.
+struct WrittenFile
+{
+    std::string name; // file name, extension included
+    int fileFormat;
+    PresentationDocument document;
+};
+
+std::vector<WrittenFile> ReaderCases();
