@@ -2,6 +2,7 @@
 // cost per line stays flat: ten times the lines may cost at most twelve times
 // the time, and the markup, builder and bindings together must keep up with
 // half a million note lines a second.
+#include "LinearityReporter.h"
 #include "NoOpServer.h"
 #include "PresentationBuilder.h"
 #include "ProgIdRegistry.h"
@@ -67,51 +68,12 @@ void BuildNote(benchmark::State& state)
 }
 BENCHMARK(BuildNote)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
-// Keeps the time per line of each size, for the check after the run.
-class CLinearityReporter final : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            const auto lines = run.counters.find("items_per_second");
-            if (lines != run.counters.end())
-                m_linesPerSecond[run.run_name.args] = lines->second.value;
-        }
-    }
-
-    bool Check() const
-    {
-        bool ok = true;
-        double previous = 0.0;
-        for (const auto& [size, rate] : m_linesPerSecond) {
-            std::printf("%s lines: %.0f lines/s\n", size.c_str(), rate);
-            if (rate < 500'000.0) {
-                std::printf("  too slow: at least 500000 lines/s are expected\n");
-                ok = false;
-            }
-            // Time grows by size/rate; ten times the lines may take at most
-            // twelve times as long, so the rate may drop by at most 10/12.
-            if (previous > 0.0 && rate < previous * 10.0 / 12.0) {
-                std::printf("  not linear: the rate fell from %.0f\n", previous);
-                ok = false;
-            }
-            previous = rate;
-        }
-        return ok;
-    }
-
-private:
-    std::map<std::string, double> m_linesPerSecond; // "10000" < "100000" < "1000000"
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    CLinearityReporter reporter;
+    CLinearityReporter reporter(500'000.0);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     const bool ok = reporter.Check();

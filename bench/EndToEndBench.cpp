@@ -5,6 +5,7 @@
 #include "AutomationException.h"
 #include "EmbeddedServers.h"
 #include "FileSystem.h"
+#include "LinearityReporter.h"
 #include "PresentationBuilder.h"
 
 #include <algorithm>
@@ -99,47 +100,6 @@ void NoteToPptOnDisk(benchmark::State& state)
     state.counters["file_MB"] = static_cast<double>(bytes) / 1e6;
 }
 BENCHMARK(NoteToPptOnDisk)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-// Keeps the lines per second of each size, for the check after the run.
-class CLinearityReporter final : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.error_occurred) {
-                m_failed = true;
-                continue;
-            }
-            const auto rate = run.counters.find("items_per_second");
-            if (rate != run.counters.end())
-                m_linesPerSecond[std::stoll(run.run_name.args)] = rate->second.value;
-        }
-    }
-
-    bool Check() const
-    {
-        bool ok = !m_failed && !m_linesPerSecond.empty();
-        double previous = 0.0;
-        for (const auto& [size, rate] : m_linesPerSecond) {
-            std::printf("%lld lines: %.0f lines/s, %.1f ms a note\n", size, rate,
-                        1000.0 * static_cast<double>(size) / rate);
-            // Ten times the lines may take at most twelve times as long, so
-            // the rate may drop by at most 10/12 from one size to the next.
-            if (previous > 0.0 && rate < previous * 10.0 / 12.0) {
-                std::printf("  not linear: the rate fell from %.0f\n", previous);
-                ok = false;
-            }
-            previous = rate;
-        }
-        return ok;
-    }
-
-private:
-    std::map<long long, double> m_linesPerSecond;
-    bool m_failed = false;
-};
 
 } // namespace
 
