@@ -49,6 +49,7 @@ test-sanitize: test-deps
 
 bench: deps build
 	$(BUILD_DIR)/bench/quillon_bench
+	$(BUILD_DIR)/bench/quillon_e2e_bench
 
 clean:
 	rm -rf $(BUILD_DIR)
