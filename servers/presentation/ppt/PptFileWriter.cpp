@@ -71,7 +71,11 @@ CPptFileWriter::CPptFileWriter(SinkFactory sinkFactory) : m_sinkFactory(std::mov
 
 std::vector<std::uint8_t> CPptFileWriter::Build(const PresentationDocument& document)
 {
-    const PptStreams streams = CPptPackager().Package(document);
+    return Assemble(CPptPackager().Package(document));
+}
+
+std::vector<std::uint8_t> CPptFileWriter::Assemble(const PptStreams& streams)
+{
     CCompoundFileWriter file;
     file.SetRootClassId(kPresentationClassId);
     file.AddStream(kCurrentUserStreamName, streams.currentUser);

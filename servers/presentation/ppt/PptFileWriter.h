@@ -31,6 +31,9 @@ public:
 
     // The compound file's bytes, as Write stores them.
     static std::vector<std::uint8_t> Build(const PresentationDocument& document);
+    // The compound file around streams already packaged (tests damage them
+    // on purpose before they are put together).
+    static std::vector<std::uint8_t> Assemble(const PptStreams& streams);
 
 private:
     SinkFactory m_sinkFactory;

@@ -61,6 +61,11 @@ enum class RecordType : std::uint16_t
     ClientData = 0xF011,
 };
 
+constexpr std::uint16_t RecordTypeValue(RecordType type) noexcept
+{
+    return static_cast<std::uint16_t>(type);
+}
+
 // Record versions of the atoms that are not version 0.
 inline constexpr std::uint8_t kDocumentAtomVersion = 1;
 inline constexpr std::uint8_t kSlideAtomVersion = 2;
@@ -114,11 +119,17 @@ enum class PlacementId : std::uint8_t
     None = 0,
     MasterTitle = 1,
     MasterBody = 2,
+    MasterCenterTitle = 3,
+    MasterSubTitle = 4,
     Title = 13,
     Body = 14,
     CenterTitle = 15,
     SubTitle = 16,
 };
+constexpr std::uint8_t PlacementValue(PlacementId id) noexcept
+{
+    return static_cast<std::uint8_t>(id);
+}
 inline constexpr std::size_t kPlaceholderTypeSlots = 8;
 inline constexpr std::uint8_t kPlaceholderFull = 0;
 inline constexpr std::uint8_t kPlaceholderHalf = 1;

@@ -8,11 +8,6 @@
 
 namespace {
 
-constexpr std::uint16_t Type(RecordType type)
-{
-    return static_cast<std::uint16_t>(type);
-}
-
 // Bytes that a paragraph exception's fields take, by mask, in field order.
 std::size_t ParagraphFieldsSize(const CRecordReader& reader, std::size_t at, std::uint32_t masks)
 {
@@ -39,7 +34,7 @@ std::size_t ParagraphFieldsSize(const CRecordReader& reader, std::size_t at, std
 std::u16string TextOf(const CRecordReader& reader, const RecordNode& chars)
 {
     std::u16string text;
-    const bool wide = chars.type == Type(RecordType::TextCharsAtom);
+    const bool wide = chars.type == RecordTypeValue(RecordType::TextCharsAtom);
     const std::size_t unit = wide ? 2 : 1;
     for (std::size_t i = 0; i + unit <= chars.length; i += unit) {
         const std::size_t at = chars.PayloadOffset() + i;
@@ -56,7 +51,7 @@ CPptReader::CPptReader(std::vector<std::uint8_t> documentStream,
 {
     const CRecordReader user(currentUserStream);
     const RecordNode atom = user.ReadAt(0);
-    if (atom.type != Type(RecordType::CurrentUserAtom) || atom.length < 20)
+    if (atom.type != RecordTypeValue(RecordType::CurrentUserAtom) || atom.length < 20)
         throw std::runtime_error("Current User holds no CurrentUserAtom");
     if (user.U32(atom.PayloadOffset() + 4) != kHeaderTokenPlain)
         throw std::runtime_error("the document is encrypted or the header token is wrong");
@@ -69,13 +64,13 @@ void CPptReader::ReadEditChain(std::uint32_t userEditOffset)
     std::uint32_t documentId = 0;
     for (int guard = 0; guard < 1000; ++guard) {
         const RecordNode edit = m_reader.ReadAt(userEditOffset);
-        if (edit.type != Type(RecordType::UserEditAtom))
+        if (edit.type != RecordTypeValue(RecordType::UserEditAtom))
             throw std::runtime_error("no UserEditAtom at offset " + std::to_string(userEditOffset));
         const std::size_t payload = edit.PayloadOffset();
         if (documentId == 0)
             documentId = m_reader.U32(payload + 16);
         const RecordNode directory = m_reader.ReadAt(m_reader.U32(payload + 12));
-        if (directory.type != Type(RecordType::PersistDirectoryAtom))
+        if (directory.type != RecordTypeValue(RecordType::PersistDirectoryAtom))
             throw std::runtime_error("the user edit points at no persist directory");
         std::size_t at = directory.PayloadOffset();
         while (at < directory.End()) {
@@ -100,12 +95,12 @@ void CPptReader::ReadEditChain(std::uint32_t userEditOffset)
 std::vector<StoredSlide> CPptReader::Slides() const
 {
     const RecordNode document = m_reader.ReadAt(m_documentOffset);
-    if (document.type != Type(RecordType::Document))
+    if (document.type != RecordTypeValue(RecordType::Document))
         throw std::runtime_error("no Document container where the directory points");
     // The first slide list holds the masters, the second the slides.
     std::vector<const RecordNode*> lists;
     for (const RecordNode& child : document.children) {
-        if (child.type == Type(RecordType::SlideListWithText))
+        if (child.type == RecordTypeValue(RecordType::SlideListWithText))
             lists.push_back(&child);
     }
     std::vector<StoredSlide> slides;
@@ -113,11 +108,12 @@ std::vector<StoredSlide> CPptReader::Slides() const
         return slides;
     const std::vector<RecordNode>& entries = lists[1]->children;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (entries[i].type != Type(RecordType::SlidePersistAtom))
+        if (entries[i].type != RecordTypeValue(RecordType::SlidePersistAtom))
             continue;
         std::vector<RecordNode> texts;
         for (std::size_t j = i + 1;
-             j < entries.size() && entries[j].type != Type(RecordType::SlidePersistAtom); ++j)
+             j < entries.size() && entries[j].type != RecordTypeValue(RecordType::SlidePersistAtom);
+             ++j)
             texts.push_back(entries[j]);
         slides.push_back(ReadSlide(entries[i], texts));
     }
@@ -132,22 +128,23 @@ StoredSlide CPptReader::ReadSlide(const RecordNode& persist,
     if (offset == m_offsets.end())
         throw std::runtime_error("slide persist id " + std::to_string(persistId) + " is unknown");
     const RecordNode slide = m_reader.ReadAt(offset->second);
-    const RecordNode* atom = slide.Child(Type(RecordType::SlideAtom));
-    if (slide.type != Type(RecordType::Slide) || !atom)
+    const RecordNode* atom = slide.Child(RecordTypeValue(RecordType::SlideAtom));
+    if (slide.type != RecordTypeValue(RecordType::Slide) || !atom)
         throw std::runtime_error("no slide where persist id " + std::to_string(persistId) +
                                  " points");
     StoredSlide stored;
     stored.slideId = m_reader.U32(persist.PayloadOffset() + 12);
     stored.geom = m_reader.U32(atom->PayloadOffset());
     stored.masterId = m_reader.U32(atom->PayloadOffset() + 12);
-    const RecordNode* drawing = slide.Child(Type(RecordType::Drawing));
-    const RecordNode* dg = drawing ? drawing->Child(Type(RecordType::DgContainer)) : nullptr;
-    const RecordNode* group = dg ? dg->Child(Type(RecordType::SpgrContainer)) : nullptr;
+    const RecordNode* drawing = slide.Child(RecordTypeValue(RecordType::Drawing));
+    const RecordNode* dg =
+        drawing ? drawing->Child(RecordTypeValue(RecordType::DgContainer)) : nullptr;
+    const RecordNode* group = dg ? dg->Child(RecordTypeValue(RecordType::SpgrContainer)) : nullptr;
     if (!group)
         return stored;
     for (const RecordNode& shape : group->children) {
-        const RecordNode* data = shape.Child(Type(RecordType::ClientData));
-        if (data && data->Child(Type(RecordType::PlaceholderAtom)))
+        const RecordNode* data = shape.Child(RecordTypeValue(RecordType::ClientData));
+        if (data && data->Child(RecordTypeValue(RecordType::PlaceholderAtom)))
             stored.placeholders.push_back(ReadPlaceholder(shape, texts));
     }
     return stored;
@@ -187,11 +184,11 @@ std::vector<TextParagraph> BodyAt(const CRecordReader& reader, const std::vector
     const RecordNode* chars = nullptr;
     const RecordNode* style = nullptr;
     for (std::size_t i = begin + 1;
-         i < nodes.size() && nodes[i].type != Type(RecordType::TextHeaderAtom); ++i) {
-        if (nodes[i].type == Type(RecordType::TextCharsAtom) ||
-            nodes[i].type == Type(RecordType::TextBytesAtom))
+         i < nodes.size() && nodes[i].type != RecordTypeValue(RecordType::TextHeaderAtom); ++i) {
+        if (nodes[i].type == RecordTypeValue(RecordType::TextCharsAtom) ||
+            nodes[i].type == RecordTypeValue(RecordType::TextBytesAtom))
             chars = &nodes[i];
-        else if (nodes[i].type == Type(RecordType::StyleTextPropAtom))
+        else if (nodes[i].type == RecordTypeValue(RecordType::StyleTextPropAtom))
             style = &nodes[i];
     }
     return CPptReader::Paragraphs(reader, chars, style);
@@ -202,7 +199,7 @@ std::vector<TextParagraph> FindBody(const CRecordReader& reader,
                                     std::optional<std::uint32_t> index)
 {
     for (std::size_t i = 0; i < nodes.size(); ++i) {
-        if (nodes[i].type == Type(RecordType::TextHeaderAtom) &&
+        if (nodes[i].type == RecordTypeValue(RecordType::TextHeaderAtom) &&
             (!index || nodes[i].instance == *index))
             return BodyAt(reader, nodes, i);
     }
@@ -215,18 +212,18 @@ StoredPlaceholder CPptReader::ReadPlaceholder(const RecordNode& shape,
                                               const std::vector<RecordNode>& texts) const
 {
     StoredPlaceholder stored;
-    if (const RecordNode* fsp = shape.Child(Type(RecordType::Fsp)))
+    if (const RecordNode* fsp = shape.Child(RecordTypeValue(RecordType::Fsp)))
         stored.shapeId = m_reader.U32(fsp->PayloadOffset());
-    if (const RecordNode* fopt = shape.Child(Type(RecordType::Fopt)))
+    if (const RecordNode* fopt = shape.Child(RecordTypeValue(RecordType::Fopt)))
         stored.name = ShapeName(m_reader, *fopt);
-    const RecordNode* atom =
-        shape.Child(Type(RecordType::ClientData))->Child(Type(RecordType::PlaceholderAtom));
+    const RecordNode* atom = shape.Child(RecordTypeValue(RecordType::ClientData))
+                                 ->Child(RecordTypeValue(RecordType::PlaceholderAtom));
     stored.placement = m_reader.U8(atom->PayloadOffset() + 4);
     stored.size = m_reader.U8(atom->PayloadOffset() + 5);
-    const RecordNode* textbox = shape.Child(Type(RecordType::ClientTextbox));
+    const RecordNode* textbox = shape.Child(RecordTypeValue(RecordType::ClientTextbox));
     if (!textbox)
         return stored;
-    if (const RecordNode* ref = textbox->Child(Type(RecordType::OutlineTextRefAtom)))
+    if (const RecordNode* ref = textbox->Child(RecordTypeValue(RecordType::OutlineTextRefAtom)))
         stored.paragraphs = FindBody(m_reader, texts, m_reader.U32(ref->PayloadOffset()));
     else
         stored.paragraphs = FindBody(m_reader, textbox->children, std::nullopt);

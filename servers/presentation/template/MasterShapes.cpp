@@ -4,15 +4,6 @@
 
 namespace {
 
-constexpr std::uint16_t Type(RecordType type)
-{
-    return static_cast<std::uint16_t>(type);
-}
-
-constexpr std::uint8_t kMasterTitle = 1;
-constexpr std::uint8_t kMasterBody = 2;
-constexpr std::uint8_t kMasterCenterTitle = 3;
-constexpr std::uint8_t kMasterSubtitle = 4;
 // Gap between the two columns cut from the master's body: 1/6 in.
 constexpr std::int32_t kColumnGap = 96;
 
@@ -47,8 +38,8 @@ std::optional<ShapeAnchor> AnchorOf(const CRecordReader& reader, const RecordNod
 
 const RecordNode* DgContainer(const RecordNode& master)
 {
-    const RecordNode* drawing = master.Child(Type(RecordType::Drawing));
-    return drawing ? drawing->Child(Type(RecordType::DgContainer)) : nullptr;
+    const RecordNode* drawing = master.Child(RecordTypeValue(RecordType::Drawing));
+    return drawing ? drawing->Child(RecordTypeValue(RecordType::DgContainer)) : nullptr;
 }
 
 ShapeAnchor Scaled(const ShapeAnchor& anchor, std::uint32_t width, std::uint32_t height)
@@ -71,14 +62,15 @@ std::map<std::uint8_t, MasterShape> Placeholders(const CRecordReader& reader,
 {
     std::map<std::uint8_t, MasterShape> shapes;
     const RecordNode* dg = DgContainer(master);
-    const RecordNode* group = dg ? dg->Child(Type(RecordType::SpgrContainer)) : nullptr;
+    const RecordNode* group = dg ? dg->Child(RecordTypeValue(RecordType::SpgrContainer)) : nullptr;
     if (!group)
         return shapes;
     for (const RecordNode& shape : group->children) {
-        const RecordNode* data = shape.Child(Type(RecordType::ClientData));
-        const RecordNode* atom = data ? data->Child(Type(RecordType::PlaceholderAtom)) : nullptr;
-        const RecordNode* fsp = shape.Child(Type(RecordType::Fsp));
-        const RecordNode* anchorNode = shape.Child(Type(RecordType::ClientAnchor));
+        const RecordNode* data = shape.Child(RecordTypeValue(RecordType::ClientData));
+        const RecordNode* atom =
+            data ? data->Child(RecordTypeValue(RecordType::PlaceholderAtom)) : nullptr;
+        const RecordNode* fsp = shape.Child(RecordTypeValue(RecordType::Fsp));
+        const RecordNode* anchorNode = shape.Child(RecordTypeValue(RecordType::ClientAnchor));
         if (!atom || atom->length < 8 || !fsp || fsp->length < 8 || !anchorNode)
             continue;
         const std::optional<ShapeAnchor> anchor = AnchorOf(reader, *anchorNode);
@@ -93,7 +85,7 @@ std::map<std::uint8_t, MasterShape> Placeholders(const CRecordReader& reader,
 void DrawingIds(const CRecordReader& reader, const RecordNode& master, TemplateMaster& stored)
 {
     const RecordNode* dg = DgContainer(master);
-    const RecordNode* fdg = dg ? dg->Child(Type(RecordType::Fdg)) : nullptr;
+    const RecordNode* fdg = dg ? dg->Child(RecordTypeValue(RecordType::Fdg)) : nullptr;
     if (!fdg || fdg->length < 8)
         return;
     stored.drawingId = fdg->instance;
@@ -105,8 +97,8 @@ std::optional<std::array<std::uint32_t, 8>> ColorScheme(const CRecordReader& rea
                                                         const RecordNode& master)
 {
     for (const RecordNode& child : master.children) {
-        if (child.type != Type(RecordType::ColorSchemeAtom) || child.instance != kSchemeCurrent ||
-            child.length < 32)
+        if (child.type != RecordTypeValue(RecordType::ColorSchemeAtom) ||
+            child.instance != kSchemeCurrent || child.length < 32)
             continue;
         std::array<std::uint32_t, 8> scheme{};
         for (std::size_t i = 0; i < scheme.size(); ++i) {
@@ -129,10 +121,12 @@ SlideDesign SlidesFrom(const std::map<std::uint8_t, MasterShape>& main,
         return found != shapes.end() ? found->second.anchor : Scaled(fallback, width, height);
     };
     SlideDesign design;
-    design.title = pick(main, kMasterTitle, DefaultDesign::kTitle);
-    design.body = pick(main, kMasterBody, DefaultDesign::kBody);
-    design.centerTitle = pick(title, kMasterCenterTitle, DefaultDesign::kCenterTitle);
-    design.subtitle = pick(title, kMasterSubtitle, DefaultDesign::kSubtitle);
+    design.title = pick(main, PlacementValue(PlacementId::MasterTitle), DefaultDesign::kTitle);
+    design.body = pick(main, PlacementValue(PlacementId::MasterBody), DefaultDesign::kBody);
+    design.centerTitle =
+        pick(title, PlacementValue(PlacementId::MasterCenterTitle), DefaultDesign::kCenterTitle);
+    design.subtitle =
+        pick(title, PlacementValue(PlacementId::MasterSubTitle), DefaultDesign::kSubtitle);
     const ShapeAnchor& body = design.body;
     const std::int32_t columnWidth = (body.right - body.left - kColumnGap) / 2;
     design.leftColumn = body;

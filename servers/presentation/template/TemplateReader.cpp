@@ -7,20 +7,11 @@
 
 namespace {
 
-constexpr std::uint16_t Type(RecordType type)
-{
-    return static_cast<std::uint16_t>(type);
-}
-
 constexpr std::uint32_t kHeaderTokenEncrypted = 0xF3D1C4DF;
 constexpr std::uint32_t kUserEditLength = 28;
 constexpr std::uint32_t kCurrentUserMinimum = 20;
 constexpr std::size_t kMaxEdits = 4096;
 constexpr std::uint32_t kMaxSlideExtent = 0x7FFF; // anchors are 16-bit
-constexpr std::uint8_t kMasterPlacementTitle = 1;
-constexpr std::uint8_t kMasterPlacementBody = 2;
-constexpr std::uint8_t kMasterPlacementCenterTitle = 3;
-constexpr std::uint8_t kMasterPlacementSubtitle = 4;
 
 [[noreturn]] void Fail(const std::string& reason)
 {
@@ -45,7 +36,7 @@ CTemplateReader::CTemplateReader(const std::vector<std::uint8_t>& documentStream
 bool CTemplateReader::IsUserEdit(std::size_t offset) const
 {
     return offset <= m_bytes.size() && m_bytes.size() - offset >= kRecordHeaderSize + 28 &&
-           m_reader.U16(offset + 2) == Type(RecordType::UserEditAtom) &&
+           m_reader.U16(offset + 2) == RecordTypeValue(RecordType::UserEditAtom) &&
            m_reader.U32(offset + kRecordLengthOffset) >= kUserEditLength;
 }
 
@@ -57,7 +48,7 @@ CTemplateReader::FindNewestEdit(const std::optional<std::vector<std::uint8_t>>& 
     if (currentUser && currentUser->size() >= kRecordHeaderSize + kCurrentUserMinimum) {
         const CRecordReader user(*currentUser);
         const std::size_t payload = kRecordHeaderSize;
-        if (user.U16(2) == Type(RecordType::CurrentUserAtom)) {
+        if (user.U16(2) == RecordTypeValue(RecordType::CurrentUserAtom)) {
             if (user.U32(payload + 4) == kHeaderTokenEncrypted)
                 Fail("it is encrypted");
             const std::uint32_t offset = user.U32(payload + 8);
@@ -114,7 +105,7 @@ void CTemplateReader::ReadEditChain(std::uint32_t newestEdit)
 void CTemplateReader::ReadDirectory(std::size_t offset)
 {
     if (offset > m_bytes.size() || m_bytes.size() - offset < kRecordHeaderSize ||
-        m_reader.U16(offset + 2) != Type(RecordType::PersistDirectoryAtom))
+        m_reader.U16(offset + 2) != RecordTypeValue(RecordType::PersistDirectoryAtom))
         Fail("a user edit points at no persist directory");
     const RecordNode directory = m_reader.ReadAt(offset);
     std::size_t at = directory.PayloadOffset();
@@ -147,11 +138,11 @@ std::vector<std::uint8_t> CTemplateReader::Copy(const RecordNode& node) const
 TemplateDesign CTemplateReader::Read(std::vector<std::uint8_t> pictures) const
 {
     const RecordNode document = ReadPersistObject(m_documentPersistId, "document");
-    if (document.type != Type(RecordType::Document))
+    if (document.type != RecordTypeValue(RecordType::Document))
         Fail("no document where its persist directory points");
     TemplateDesign design;
     ReadDocumentAtom(document, design);
-    if (const RecordNode* environment = document.Child(Type(RecordType::Environment)))
+    if (const RecordNode* environment = document.Child(RecordTypeValue(RecordType::Environment)))
         design.environment = Copy(*environment);
     ReadDrawingGroup(document, design);
     ReadMasters(document, design);
@@ -161,7 +152,7 @@ TemplateDesign CTemplateReader::Read(std::vector<std::uint8_t> pictures) const
 
 void CTemplateReader::ReadDocumentAtom(const RecordNode& document, TemplateDesign& design) const
 {
-    const RecordNode* atom = document.Child(Type(RecordType::DocumentAtom));
+    const RecordNode* atom = document.Child(RecordTypeValue(RecordType::DocumentAtom));
     if (!atom || atom->length < 36)
         Fail("its document has no document atom");
     design.slideWidth = m_reader.U32(atom->PayloadOffset());
@@ -176,12 +167,13 @@ void CTemplateReader::ReadDocumentAtom(const RecordNode& document, TemplateDesig
 // (picture store, default shape properties) is kept as stored.
 void CTemplateReader::ReadDrawingGroup(const RecordNode& document, TemplateDesign& design) const
 {
-    const RecordNode* group = document.Child(Type(RecordType::DrawingGroup));
-    const RecordNode* dgg = group ? group->Child(Type(RecordType::DggContainer)) : nullptr;
+    const RecordNode* group = document.Child(RecordTypeValue(RecordType::DrawingGroup));
+    const RecordNode* dgg =
+        group ? group->Child(RecordTypeValue(RecordType::DggContainer)) : nullptr;
     if (!dgg)
         return;
     for (const RecordNode& child : dgg->children) {
-        if (child.type != Type(RecordType::Fdgg)) {
+        if (child.type != RecordTypeValue(RecordType::Fdgg)) {
             const std::vector<std::uint8_t> bytes = Copy(child);
             design.drawingGroupExtras.insert(design.drawingGroupExtras.end(), bytes.begin(),
                                              bytes.end());
@@ -206,10 +198,10 @@ TemplateMaster CTemplateReader::ReadMaster(const RecordNode& entry, std::uint32_
 {
     const std::uint32_t persistId = m_reader.U32(entry.PayloadOffset());
     container = ReadPersistObject(persistId, "master");
-    const bool main = container.type == Type(RecordType::MainMaster);
-    if (!main && container.type != Type(RecordType::Slide))
+    const bool main = container.type == RecordTypeValue(RecordType::MainMaster);
+    if (!main && container.type != RecordTypeValue(RecordType::Slide))
         Fail("its master list names something that is not a master");
-    const RecordNode* atom = container.Child(Type(RecordType::SlideAtom));
+    const RecordNode* atom = container.Child(RecordTypeValue(RecordType::SlideAtom));
     if (!atom || atom->length < 16)
         Fail("a master has no slide atom");
     masterIdRef = m_reader.U32(atom->PayloadOffset() + 12);
@@ -231,7 +223,7 @@ const RecordNode* MasterList(const RecordNode& document)
 {
     const RecordNode* list = nullptr;
     for (const RecordNode& child : document.children) {
-        if (child.type != Type(RecordType::SlideListWithText))
+        if (child.type != RecordTypeValue(RecordType::SlideListWithText))
             continue;
         if (child.instance == kSlideListMasters)
             return &child;
@@ -250,7 +242,7 @@ void CTemplateReader::ReadMasters(const RecordNode& document, TemplateDesign& de
     std::vector<std::uint32_t> masterIdRefs;
     std::vector<RecordNode> containers;
     for (const RecordNode& entry : list ? list->children : std::vector<RecordNode>{}) {
-        if (entry.type != Type(RecordType::SlidePersistAtom) || entry.length < 16)
+        if (entry.type != RecordTypeValue(RecordType::SlidePersistAtom) || entry.length < 16)
             continue;
         if (design.masters.size() == kMaxMasters)
             Fail("it has more masters than any real file");
@@ -289,8 +281,9 @@ void CTemplateReader::PlaceSlides(const RecordNode& main, const RecordNode* titl
         MasterShapes::SlidesFrom(mainShapes, titleShapes, design.slideWidth, design.slideHeight);
     if (const auto scheme = MasterShapes::ColorScheme(m_reader, main))
         design.slides.colorScheme = *scheme;
-    design.titleShapeId = ShapeIdOf(mainShapes, kMasterPlacementTitle);
-    design.bodyShapeId = ShapeIdOf(mainShapes, kMasterPlacementBody);
-    design.centerTitleShapeId = ShapeIdOf(titleShapes, kMasterPlacementCenterTitle);
-    design.subtitleShapeId = ShapeIdOf(titleShapes, kMasterPlacementSubtitle);
+    design.titleShapeId = ShapeIdOf(mainShapes, PlacementValue(PlacementId::MasterTitle));
+    design.bodyShapeId = ShapeIdOf(mainShapes, PlacementValue(PlacementId::MasterBody));
+    design.centerTitleShapeId =
+        ShapeIdOf(titleShapes, PlacementValue(PlacementId::MasterCenterTitle));
+    design.subtitleShapeId = ShapeIdOf(titleShapes, PlacementValue(PlacementId::MasterSubTitle));
 }

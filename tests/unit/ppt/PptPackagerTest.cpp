@@ -13,11 +13,6 @@ namespace {
 
 using namespace SampleDocuments;
 
-constexpr std::uint16_t Type(RecordType type)
-{
-    return static_cast<std::uint16_t>(type);
-}
-
 // Collects every record of a type anywhere in a tree.
 void Collect(const RecordNode& node, std::uint16_t type, std::vector<const RecordNode*>& out)
 {
@@ -41,7 +36,7 @@ protected:
     {
         std::vector<const RecordNode*> out;
         for (const RecordNode& node : m_records)
-            Collect(node, Type(type), out);
+            Collect(node, RecordTypeValue(type), out);
         return out;
     }
 
@@ -98,9 +93,10 @@ TEST_F(PptPackagerTest, PersistIdsLeadToTheRightContainersAndTheEditEndsTheStrea
     Package(WorkedExample());
     const auto& offsets = m_reader->PersistOffsets();
     ASSERT_EQ(offsets.size(), 5u);
-    const std::uint16_t expected[] = {Type(RecordType::Document), Type(RecordType::MainMaster),
-                                      Type(RecordType::Slide), Type(RecordType::Slide),
-                                      Type(RecordType::Slide)};
+    const std::uint16_t expected[] = {
+        RecordTypeValue(RecordType::Document), RecordTypeValue(RecordType::MainMaster),
+        RecordTypeValue(RecordType::Slide), RecordTypeValue(RecordType::Slide),
+        RecordTypeValue(RecordType::Slide)};
     std::uint32_t id = 1;
     for (const auto& [persistId, offset] : offsets) {
         EXPECT_EQ(persistId, id);
@@ -108,10 +104,11 @@ TEST_F(PptPackagerTest, PersistIdsLeadToTheRightContainersAndTheEditEndsTheStrea
         ++id;
     }
     const RecordNode& edit = m_records.back();
-    ASSERT_EQ(edit.type, Type(RecordType::UserEditAtom));
+    ASSERT_EQ(edit.type, RecordTypeValue(RecordType::UserEditAtom));
     EXPECT_EQ(edit.End(), m_streams.document.size());
     EXPECT_EQ(U32(edit.PayloadOffset() + 20), 5u); // seed = highest id
-    EXPECT_EQ(m_records[m_records.size() - 2].type, Type(RecordType::PersistDirectoryAtom));
+    EXPECT_EQ(m_records[m_records.size() - 2].type,
+              RecordTypeValue(RecordType::PersistDirectoryAtom));
 }
 
 TEST_F(PptPackagerTest, ShapeIdsStayInTheirDrawingsClusterAndTheTableAgrees)
@@ -150,15 +147,15 @@ TEST_F(PptPackagerTest, OutlineReferencesMatchTheSlideListText)
     EXPECT_EQ(references, (std::vector<std::uint32_t>{0, 1, 0, 1, 0, 1}));
     const RecordNode& document = m_records.front();
     std::vector<const RecordNode*> lists;
-    Collect(document, Type(RecordType::SlideListWithText), lists);
+    Collect(document, RecordTypeValue(RecordType::SlideListWithText), lists);
     ASSERT_EQ(lists.size(), 2u);
     EXPECT_EQ(lists[0]->instance, 1); // masters first
     std::vector<std::uint16_t> headerInstances;
     for (const RecordNode& entry : lists[1]->children) {
-        if (entry.type == Type(RecordType::SlidePersistAtom)) {
+        if (entry.type == RecordTypeValue(RecordType::SlidePersistAtom)) {
             EXPECT_EQ(U32(entry.PayloadOffset() + 8), 2u); // cTexts
         }
-        if (entry.type == Type(RecordType::TextHeaderAtom))
+        if (entry.type == RecordTypeValue(RecordType::TextHeaderAtom))
             headerInstances.push_back(entry.instance);
     }
     EXPECT_EQ(headerInstances, (std::vector<std::uint16_t>{0, 1, 0, 1, 0, 1}));
@@ -181,23 +178,23 @@ TEST_F(PptPackagerTest, DocumentCarriesTheSlidesHeaderAndFooterSettingsAllOff)
     for (const PresentationDocument& document : {WorkedExample(), PresentationDocument{}}) {
         Package(document);
         const RecordNode& root = m_records.at(0);
-        ASSERT_EQ(root.type, Type(RecordType::Document));
+        ASSERT_EQ(root.type, RecordTypeValue(RecordType::Document));
         std::vector<std::pair<std::uint16_t, std::uint16_t>> lists; // type, instance
         for (const RecordNode& child : root.children) {
-            if (child.type == Type(RecordType::SlideListWithText) ||
-                child.type == Type(RecordType::HeadersFooters))
+            if (child.type == RecordTypeValue(RecordType::SlideListWithText) ||
+                child.type == RecordTypeValue(RecordType::HeadersFooters))
                 lists.emplace_back(child.type, child.instance);
         }
         std::vector<std::pair<std::uint16_t, std::uint16_t>> expected{
-            {Type(RecordType::SlideListWithText), kSlideListMasters},
-            {Type(RecordType::HeadersFooters), kHeadersFootersSlides}};
+            {RecordTypeValue(RecordType::SlideListWithText), kSlideListMasters},
+            {RecordTypeValue(RecordType::HeadersFooters), kHeadersFootersSlides}};
         if (!document.slides.empty())
-            expected.emplace_back(Type(RecordType::SlideListWithText), kSlideListSlides);
+            expected.emplace_back(RecordTypeValue(RecordType::SlideListWithText), kSlideListSlides);
         EXPECT_EQ(lists, expected);
 
-        const RecordNode* settings = root.Child(Type(RecordType::HeadersFooters));
+        const RecordNode* settings = root.Child(RecordTypeValue(RecordType::HeadersFooters));
         ASSERT_NE(settings, nullptr);
-        const RecordNode* atom = settings->Child(Type(RecordType::HeadersFootersAtom));
+        const RecordNode* atom = settings->Child(RecordTypeValue(RecordType::HeadersFootersAtom));
         ASSERT_NE(atom, nullptr);
         ASSERT_EQ(atom->length, 4u);
         EXPECT_EQ(U32(atom->PayloadOffset()), 0u);

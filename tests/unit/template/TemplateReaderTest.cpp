@@ -36,17 +36,6 @@ private:
     fs::path m_path;
 };
 
-std::vector<std::uint8_t> Assemble(const PptStreams& streams)
-{
-    CCompoundFileWriter file;
-    file.SetRootClassId(kPresentationClassId);
-    file.AddStream(kCurrentUserStreamName, streams.currentUser);
-    file.AddStream(kDocumentStreamName, streams.document);
-    if (!streams.pictures.empty())
-        file.AddStream(kPicturesStreamName, streams.pictures);
-    return file.Finish();
-}
-
 std::uint32_t Read32(const std::vector<std::uint8_t>& bytes, std::size_t at)
 {
     std::uint32_t value = 0;
@@ -87,7 +76,8 @@ PptStreams OwnTemplateStreams()
 
 std::shared_ptr<const TemplateDesign> OwnTemplate()
 {
-    return CPotTemplateLoader::ReadDesign(Assemble(OwnTemplateStreams()), "own.pot");
+    return CPotTemplateLoader::ReadDesign(CPptFileWriter::Assemble(OwnTemplateStreams()),
+                                          "own.pot");
 }
 
 TEST(TemplateReader, FindsTheMasterItsPlaceholdersAndColoursInOurOwnTemplate)
@@ -134,7 +124,8 @@ TEST(TemplateReader, ATemplateSavedAroundATemplateGivesTheSameDesign)
     EXPECT_EQ(slides[1].placeholders[1].paragraphs.size(), 4u);
     EXPECT_EQ(slides[1].placeholders[1].paragraphs[2].indentLevel, 5);
 
-    const auto again = CPotTemplateLoader::ReadDesign(Assemble(streams), "again.pot");
+    const auto again =
+        CPotTemplateLoader::ReadDesign(CPptFileWriter::Assemble(streams), "again.pot");
     ASSERT_EQ(again->masters.size(), design->masters.size());
     EXPECT_EQ(again->masters[0].container, design->masters[0].container);
     EXPECT_EQ(again->environment, design->environment);
@@ -151,9 +142,13 @@ TEST(TemplateReader, FallsBackToTheLastUserEditWhenCurrentUserIsUnusable)
 {
     PptStreams streams = OwnTemplateStreams();
     Write32(streams.currentUser, 16, 3); // offsetToCurrentEdit into the document atom
-    EXPECT_EQ(CPotTemplateLoader::ReadDesign(Assemble(streams), "x.pot")->masters.size(), 1u);
+    EXPECT_EQ(
+        CPotTemplateLoader::ReadDesign(CPptFileWriter::Assemble(streams), "x.pot")->masters.size(),
+        1u);
     streams.currentUser.clear();
-    EXPECT_EQ(CPotTemplateLoader::ReadDesign(Assemble(streams), "x.pot")->masters.size(), 1u);
+    EXPECT_EQ(
+        CPotTemplateLoader::ReadDesign(CPptFileWriter::Assemble(streams), "x.pot")->masters.size(),
+        1u);
 }
 
 TEST(TemplateReader, DamageGivesATemplateErrorNamingThePathAndTheReason)
@@ -163,25 +158,27 @@ TEST(TemplateReader, DamageGivesATemplateErrorNamingThePathAndTheReason)
 
     PptStreams circle = good;
     Write32(circle.document, edit + 16, edit); // the edit names itself as the previous one
-    EXPECT_NE(ErrorOf(Assemble(circle)).find("runs in a circle"), std::string::npos);
+    EXPECT_NE(ErrorOf(CPptFileWriter::Assemble(circle)).find("runs in a circle"),
+              std::string::npos);
 
     PptStreams encrypted = good;
     Write32(encrypted.currentUser, 12, 0xF3D1C4DF);
-    EXPECT_NE(ErrorOf(Assemble(encrypted)).find("encrypted"), std::string::npos);
+    EXPECT_NE(ErrorOf(CPptFileWriter::Assemble(encrypted)).find("encrypted"), std::string::npos);
 
     PptStreams noMaster = good;
     const std::size_t master = FindRecord(noMaster.document, 0x03F8);
     noMaster.document[master + 2] = 0xEE; // main master turned into a slide
-    EXPECT_EQ(ErrorOf(Assemble(noMaster)),
+    EXPECT_EQ(ErrorOf(CPptFileWriter::Assemble(noMaster)),
               "Cannot apply the template \"/talks/design.pot\": it has no slide master.");
 
     PptStreams overlong = good;
     Write32(overlong.document, master + 4, 0x7FFFFFF0);
-    EXPECT_NE(ErrorOf(Assemble(overlong)).find("damaged"), std::string::npos);
+    EXPECT_NE(ErrorOf(CPptFileWriter::Assemble(overlong)).find("damaged"), std::string::npos);
 
     PptStreams lost = good;
     Write32(lost.document, edit + 20, 0x7FFFFF00); // persist directory offset
-    EXPECT_NE(ErrorOf(Assemble(lost)).find("no persist directory"), std::string::npos);
+    EXPECT_NE(ErrorOf(CPptFileWriter::Assemble(lost)).find("no persist directory"),
+              std::string::npos);
 }
 
 TEST(TemplateLoader, NamesTheFileAndWhatIsWrongWithIt)
@@ -215,7 +212,7 @@ TEST(TemplateLoader, NamesTheFileAndWhatIsWrongWithIt)
     other.AddStream("WordDocument", std::vector<std::uint8_t>(100, 0));
     EXPECT_NE(ErrorOf(other.Finish()).find("holds no PowerPoint presentation"), std::string::npos);
 
-    std::vector<std::uint8_t> truncated = Assemble(OwnTemplateStreams());
+    std::vector<std::uint8_t> truncated = CPptFileWriter::Assemble(OwnTemplateStreams());
     truncated.resize(truncated.size() / 2);
     EXPECT_NE(ErrorOf(truncated).find("/talks/design.pot"), std::string::npos);
 }
