@@ -6,6 +6,7 @@
 #include "PptReader.h"
 #include "SampleDocuments.h"
 
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -63,6 +64,13 @@ protected:
         std::ifstream in(path, std::ios::binary);
         return Bytes(std::istreambuf_iterator<char>(in), {});
     }
+    // The presentation's streams; the property sets carry the time of saving.
+    static std::vector<Bytes> PptStreamsOf(const Bytes& file)
+    {
+        const CCompoundFileReader reader(file);
+        return {*reader.ReadStream(kDocumentStreamName),
+                *reader.ReadStream(kCurrentUserStreamName)};
+    }
     std::vector<std::string> FolderEntries() const
     {
         std::vector<std::string> names;
@@ -101,7 +109,8 @@ TEST_F(PptFileWriterTest, TemplateFormatWritesTheSameBinaryFormat)
     const PresentationDocument document = SampleDocuments::WorkedExample();
     CPptFileWriter().Write(document, (m_folder / "a.ppt").string(), 1);
     CPptFileWriter().Write(document, (m_folder / "a.pot").string(), 5);
-    EXPECT_EQ(ReadFile(m_folder / "a.ppt"), ReadFile(m_folder / "a.pot"));
+    EXPECT_EQ(PptStreamsOf(ReadFile(m_folder / "a.ppt")),
+              PptStreamsOf(ReadFile(m_folder / "a.pot")));
 }
 
 TEST_F(PptFileWriterTest, ReplacesAnExistingFile)
@@ -109,7 +118,39 @@ TEST_F(PptFileWriterTest, ReplacesAnExistingFile)
     const fs::path path = m_folder / "deck.ppt";
     std::ofstream(path) << "old content";
     CPptFileWriter().Write(SampleDocuments::WorkedExample(), path.string(), 1);
-    EXPECT_EQ(ReadFile(path), CPptFileWriter::Build(SampleDocuments::WorkedExample()));
+    EXPECT_EQ(PptStreamsOf(ReadFile(path)),
+              PptStreamsOf(CPptFileWriter::Build(SampleDocuments::WorkedExample())));
+}
+
+TEST_F(PptFileWriterTest, DocumentPropertiesNameTitleAuthorProgramTimesAndSlides)
+{
+    const std::string path = (m_folder / "deck.ppt").string();
+    PresentationDocument document = SampleDocuments::WorkedExample();
+    // The title slide's title, wherever that slide is.
+    std::swap(document.slides[0], document.slides[1]);
+    const auto before = static_cast<std::int64_t>(std::time(nullptr));
+    CPptFileWriter().Write(document, path, 1);
+    const auto after = static_cast<std::int64_t>(std::time(nullptr));
+
+    const CCompoundFileReader file(path);
+    const std::optional<DocumentSummary> summary = file.ReadSummary();
+    ASSERT_TRUE(summary.has_value());
+    EXPECT_EQ(summary->title, "Quarterly Review");
+    // The name that the Current User stream holds.
+    const Bytes user = *file.ReadStream(kCurrentUserStreamName);
+    EXPECT_EQ(summary->author, std::string(user.begin() + 8 + 0x14, user.begin() + 8 + 0x14 + 7));
+    EXPECT_EQ(summary->author, "Quillon");
+    EXPECT_EQ(summary->application, "Quillon");
+    EXPECT_EQ(summary->slideCount, 3);
+    EXPECT_GE(summary->created, before);
+    EXPECT_LE(summary->saved, after);
+    EXPECT_EQ(summary->created, summary->saved);
+
+    CPptFileWriter().Write({}, path, 1);
+    const std::optional<DocumentSummary> empty = CCompoundFileReader(path).ReadSummary();
+    ASSERT_TRUE(empty.has_value());
+    EXPECT_EQ(empty->title, "");
+    EXPECT_EQ(empty->slideCount, 0);
 }
 
 // Whenever the sink fails, the old file survives and no temporary file stays.
