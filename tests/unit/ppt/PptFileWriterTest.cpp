@@ -4,8 +4,10 @@
 #include "CompoundFileReader.h"
 #include "PptFormat.h"
 #include "PptReader.h"
+#include "RecordInventory.h"
 #include "SampleDocuments.h"
 
+#include <algorithm>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -167,6 +169,42 @@ TEST_F(PptFileWriterTest, FailedWriteLeavesTheOldFileIntact)
         EXPECT_EQ(ReadFile(path), (Bytes{'o', 'l', 'd', ' ', 'c', 'o', 'n', 't', 'e', 'n', 't'}));
         EXPECT_EQ(FolderEntries(), std::vector<std::string>{"deck.ppt"}) << "budget " << budget;
     }
+}
+
+// The records that every PowerPoint-saved file of the surveyed corpus holds
+// (servers/presentation/ppt/README.md); a file of ours must hold them too.
+TEST_F(PptFileWriterTest, HoldsEveryRecordPowerPointAlwaysWrites)
+{
+    const std::vector<std::string> always{
+        "stream \\5SummaryInformation",
+        "stream \\5DocumentSummaryInformation",
+        "Document/Environment/Kinsoku/KinsokuAtom",
+        "Document/Environment/TextMasterStyleAtom[4]",
+        "Document/DrawingGroup/DggContainer/FOPT",
+        "Document/DrawingGroup/DggContainer/SplitMenuColors",
+        "Document/List/SlideViewInfo[0]/SlideViewInfoAtom",
+        "Document/List/SlideViewInfo[0]/ViewInfoAtom",
+        "Document/SlideListWithText[1]/SlidePersistAtom",
+        "Document/SlideListWithText[0]/TextHeaderAtom",
+        "MainMaster/CString[2]",
+        "Slide/Drawing/DgContainer/SpgrContainer/SpContainer/ClientTextbox/OutlineTextRefAtom"};
+    const std::vector<std::string> ours = CRecordInventory::Of(
+        CCompoundFileReader(CPptFileWriter::Build(SampleDocuments::WorkedExample())));
+    for (const std::string& path : always)
+        EXPECT_NE(std::find(ours.begin(), ours.end(), path), ours.end()) << path;
+
+    CRecordInventory survey;
+    survey.Add(ours);
+    survey.Add({"Document", "Unseen"});
+    ASSERT_EQ(survey.FileCount(), 2u);
+    const auto counts = survey.Counts();
+    ASSERT_EQ(counts.size(), ours.size() + 1);
+    EXPECT_EQ(counts.front(), std::make_pair(ours.front(), std::size_t{1}));
+    EXPECT_EQ(counts.back(), std::make_pair(std::string("Unseen"), std::size_t{1}));
+    const auto document = std::find_if(counts.begin(), counts.end(),
+                                       [](const auto& entry) { return entry.first == "Document"; });
+    ASSERT_NE(document, counts.end());
+    EXPECT_EQ(document->second, 2u);
 }
 
 TEST_F(PptFileWriterTest, MissingFolderIsNamed)
