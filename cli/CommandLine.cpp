@@ -2,16 +2,16 @@
 
 #include "AutomationException.h"
 #include "CommandLineOptions.h"
+#include "MessageText.h"
+#include "NoteReader.h"
 #include "PresentationBuilder.h"
 #include "StreamMessages.h"
 
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <sstream>
+#include <new>
 
 #ifndef QUILLON_VERSION
 #define QUILLON_VERSION "unknown"
@@ -32,18 +32,18 @@ int CCommandLine::Run(const std::vector<std::string>& args)
 {
     const ParsedCommandLine parsed = ParseCommandLine(args);
     if (!parsed.options) {
-        m_environment.err << "quillon-cli: " << parsed.error << "\n"
-                          << "Try 'quillon-cli --help' for more information.\n";
+        Say("quillon-cli", parsed.error);
+        m_environment.err << "Try 'quillon-cli --help' for more information.\n";
         return 2;
     }
     const CommandLineOptions& options = *parsed.options;
     if (options.help) {
         m_environment.out << kCommandLineUsage;
-        return 0;
+        return FinishOutput(0);
     }
     if (options.version) {
         m_environment.out << "quillon-cli " << QUILLON_VERSION << '\n';
-        return 0;
+        return FinishOutput(0);
     }
     const Clock::time_point start = m_environment.now();
     bool allSaved = true;
@@ -51,30 +51,49 @@ int CCommandLine::Run(const std::vector<std::string>& args)
         allSaved = BuildNote(options, options.notes[i]) && allSaved;
         ReportProgress(i + 1, options.notes.size(), start, options.quiet);
     }
-    return allSaved ? 0 : 1;
+    return FinishOutput(allSaved ? 0 : 1);
+}
+
+int CCommandLine::FinishOutput(int status)
+{
+    // The printed paths are what a script reads: losing them is a failure.
+    errno = 0;
+    if (m_environment.out.flush())
+        return status;
+    const int error = errno;
+    Say("quillon-cli", std::string("cannot write to standard output: ") +
+                           (error != 0 ? std::strerror(error) : "write error"));
+    return 1;
+}
+
+void CCommandLine::Say(const std::string& label, const std::string& text)
+{
+    m_environment.err << ReadableMessage(label + ": " + text, MessageLayout::SingleLine) << '\n';
 }
 
 bool CCommandLine::ReadNote(const std::string& note, std::string& text)
 {
-    if (note == "-") {
-        text.assign(std::istreambuf_iterator<char>(m_environment.in), {});
-        return true;
-    }
-    std::ifstream file(note, std::ios::binary);
-    if (file) {
-        std::ostringstream contents;
-        contents << file.rdbuf();
-        if (file.good() || file.eof()) {
-            text = std::move(contents).str();
-            return true;
-        }
-    }
-    m_environment.err << NoteLabel(note) << ": cannot read the note: " << std::strerror(errno)
-                      << '\n';
-    return false;
+    CNoteReader reader;
+    std::string error;
+    const bool read = note == "-" ? reader.ReadStream(m_environment.in, text, error)
+                                  : reader.ReadFile(note, text, error);
+    if (!read)
+        Say(NoteLabel(note), error);
+    return read;
 }
 
 bool CCommandLine::BuildNote(const CommandLineOptions& options, const std::string& note)
+{
+    try {
+        return BuildReadNote(options, note);
+    } catch (const std::bad_alloc&) {
+        // What was built so far is freed by now, so the message fits.
+        Say(NoteLabel(note), "there is not enough memory to build the presentation");
+        return false;
+    }
+}
+
+bool CCommandLine::BuildReadNote(const CommandLineOptions& options, const std::string& note)
 {
     std::string text;
     if (!ReadNote(note, text))
@@ -92,14 +111,12 @@ bool CCommandLine::BuildNote(const CommandLineOptions& options, const std::strin
     try {
         builder.BuildPresentation(std::move(text));
     } catch (const CAutomationException& error) {
-        m_environment.err << NoteLabel(note) << ": " << SingleLine(error.ErrorText()) << '\n';
+        Say(NoteLabel(note), error.ErrorText());
         return false;
     }
     if (builder.SavedPath().empty()) {
         if (!builder.CurrentApplication().IsEmpty())
-            m_environment.err << NoteLabel(note)
-                              << ": nothing to save: a note needs a file name line and a title "
-                                 "line\n";
+            Say(NoteLabel(note), "nothing to save: a note needs a file name line and a title line");
         return false;
     }
     m_environment.out << builder.SavedPath() << '\n';

@@ -38,6 +38,10 @@ public:
 
 private:
     bool BuildNote(const CommandLineOptions& options, const std::string& note);
+    bool BuildReadNote(const CommandLineOptions& options, const std::string& note);
+    // One line on the error stream, made safe for a terminal.
+    int FinishOutput(int status);
+    void Say(const std::string& label, const std::string& text);
     bool ReadNote(const std::string& note, std::string& text);
     void ReportProgress(std::size_t done, std::size_t total, Clock::time_point start, bool quiet);
 

@@ -5,9 +5,9 @@
 #include <ostream>
 #include <string>
 
-// Messages as lines on a stream, each led by the note it concerns. Quiet
-// keeps only the errors: what the GUI would bring to the foreground or show
-// with the stop icon.
+// Messages as lines on a stream, each led by the note it concerns and made
+// safe for a terminal (see ReadableMessage). Quiet keeps only the errors:
+// what the GUI would bring to the foreground or show with the stop icon.
 class CStreamMessages final : public IUserMessages
 {
 public:
@@ -22,6 +22,3 @@ private:
     std::string m_label;
     bool m_quiet;
 };
-
-// One line: line breaks inside the text become spaces.
-std::string SingleLine(std::string text);

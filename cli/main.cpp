@@ -5,17 +5,38 @@
 #include "EmbeddedServers.h"
 #include "FileSystem.h"
 #include "InstallPaths.h"
+#include "MessageText.h"
 
 #include <iostream>
+#include <new>
+#include <unistd.h>
 
-int main(int argc, char** argv)
+namespace {
+
+int Run(int argc, char** argv)
 {
-    auto viewer = std::make_shared<CDesktopPresentationViewer>(
-        [](const std::string& text) { std::cerr << "quillon-cli: " << text << '\n'; });
+    auto viewer = std::make_shared<CDesktopPresentationViewer>([](const std::string& text) {
+        std::cerr << ReadableMessage("quillon-cli: " + text, MessageLayout::SingleLine) << '\n';
+    });
     const CEmbeddedServers servers(std::filesystem::path(), viewer);
     const CLocalFileSystem fileSystem;
     const auto defaultTemplate = FindDataFile("quillon.pot");
     CCommandLine commandLine({std::cin, std::cout, std::cerr, fileSystem,
                               defaultTemplate ? defaultTemplate->string() : std::string()});
     return commandLine.Run(std::vector<std::string>(argv + 1, argv + argc));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    try {
+        return Run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        // Each note's build says this for itself; this is what is left, as
+        // starting the servers. Written without allocating anything.
+        constexpr char kText[] = "quillon-cli: there is not enough memory to run\n";
+        [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, kText, sizeof kText - 1);
+        return 1;
+    }
 }

@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <algorithm>
+#include <new>
+#include <unistd.h>
 
 int main(int argc, char* argv[])
 {
@@ -18,6 +20,19 @@ int main(int argc, char* argv[])
     CFilePicker picker;
     CDesktopOpener desktop;
     CMessageBox messages;
-    CTavikApp(picker, desktop, messages).InitInstance();
+    try {
+        CTavikApp(picker, desktop, messages).InitInstance();
+    } catch (const std::bad_alloc&) {
+        // The conversion has unwound and freed its memory: there is room to say so.
+        constexpr char kText[] = "There is not enough memory to convert the image.";
+        [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, kText, sizeof kText - 1);
+        [[maybe_unused]] const ssize_t ended = ::write(STDERR_FILENO, "\n", 1);
+        try {
+            messages.ShowMessage(kText);
+        } catch (...) {
+            // The line on the error stream has said it.
+        }
+        return 1;
+    }
     return 0;
 }

@@ -47,7 +47,9 @@ ssize_t ReadFully(int descriptor, std::uint8_t* buffer, std::size_t size)
 bool OpenImage(const std::string& path, CFileDescriptor& file, std::size_t& size,
                std::string& error)
 {
-    file = CFileDescriptor(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Not waiting for a writer: a pipe in the image's place is refused below
+    // instead of hanging the program.
+    file = CFileDescriptor(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (!file.IsOpen()) {
         error = "Cannot read " + path;
         return false;

@@ -1,6 +1,7 @@
 #include "PalmDatabaseWriter.h"
 
 #include <cstdio>
+#include <new>
 #include <string>
 
 // Converts one image the way the program does, for timing and for scripts:
@@ -12,7 +13,12 @@ int main(int argc, char* argv[])
         return 2;
     }
     std::string result;
-    const bool converted = ConvertGifToPdb(argv[1], result);
+    bool converted = false;
+    try {
+        converted = ConvertGifToPdb(argv[1], result);
+    } catch (const std::bad_alloc&) {
+        result = "There is not enough memory to convert the image.";
+    }
     std::fprintf(converted ? stdout : stderr, "%s\n", result.c_str());
     return converted ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 // quillon: the composition root of the main program.
 #include "DesktopPresentationViewer.h"
 #include "EmbeddedServers.h"
+#include "GuardedApplication.h"
 #include "MessageBox.h"
 #include "QuillonApp.h"
 
@@ -12,10 +13,12 @@ int main(int, char** argv)
     // The program reads no arguments: Qt sees only the program's name, which
     // also names the program in every caption.
     int argumentCount = 1;
-    QApplication application(argumentCount, argv);
+    CMessageBox messages;
+    CGuardedApplication application(argumentCount, argv, [&messages](const std::string& text) {
+        messages.ShowMessage(text, MB_ICONSTOP);
+    });
     // Lets the desktop match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.Quillon"));
-    CMessageBox messages;
     CQuillonApp app(
         messages,
         [&messages]() -> std::unique_ptr<CEmbeddedServers> {

@@ -17,6 +17,7 @@
 #include <QSvgRenderer>
 #include <algorithm>
 #include <exception>
+#include <new>
 #include <vector>
 
 // The dialog's artwork lives in this library's resources, which a static
@@ -138,6 +139,9 @@ void CQuillonDlg::RunGuarded(const std::function<void()>& handler)
         handler();
     } catch (const CAutomationException& error) {
         m_services.messages.ShowMessage(error.ErrorText(), MB_ICONSTOP);
+    } catch (const std::bad_alloc&) {
+        // Not an internal error: the application object says so and ends.
+        throw;
     } catch (const std::exception&) {
         m_services.messages.ShowMessage("Internal application error.", MB_ICONSTOP);
     }

@@ -1,5 +1,6 @@
 #include "NoteFile.h"
 
+#include "NoteSize.h"
 #include "NotesFault.h"
 #include "Utf8Text.h"
 
@@ -129,6 +130,12 @@ void CNoteFile::Fail(const std::string& what, int error) const
     Fail(what + ": " + std::generic_category().message(error));
 }
 
+void CNoteFile::FailTooLarge() const
+{
+    Fail("is larger than 64 MiB (" + std::to_string(kMaxNoteBytes) +
+         " bytes), the most a note may hold");
+}
+
 std::string CNoteFile::ReadText() const
 {
     // Not blocking: a pipe put in a note's place must not hang the program.
@@ -143,10 +150,15 @@ std::string CNoteFile::ReadText() const
         Fail("cannot be read", EISDIR);
     if (!S_ISREG(status.st_mode))
         Fail("is not a plain file");
+    if (static_cast<std::uintmax_t>(std::max<off_t>(status.st_size, 0)) > kMaxNoteBytes)
+        FailTooLarge();
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(std::max<off_t>(status.st_size, 0)));
     char buffer[65536];
     for (;;) {
+        // A file that grows while it is read is read no further than the limit.
+        if (bytes.size() > kMaxNoteBytes)
+            FailTooLarge();
         const ssize_t count = ::read(file.Get(), buffer, sizeof buffer);
         if (count == 0)
             break;

@@ -29,8 +29,8 @@ public:
 
     // The file name without its extension.
     std::string Subject() const;
-    // The whole text. Throws CNotesFault naming the file when it is gone or
-    // cannot be read.
+    // The whole text. Throws CNotesFault naming the file when it is gone,
+    // cannot be read or holds more than kMaxNoteBytes.
     std::string ReadText() const;
     // Creation is the birth time where the file system keeps one, else the
     // modification time. Throws CNotesFault naming the file when it is gone.
@@ -41,6 +41,7 @@ public:
 private:
     [[noreturn]] void Fail(const std::string& reason) const;
     [[noreturn]] void Fail(const std::string& what, int error) const;
+    [[noreturn]] void FailTooLarge() const;
 
     std::filesystem::path m_path;
 };

@@ -7,41 +7,90 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
+#include <fcntl.h>
 #include <iterator>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr std::uint8_t kCompoundFileSignature[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
+
+constexpr const char* kTooLarge = "it is larger than any design template (over 64 MB)";
+
+// Closes the template file on every way out of a read.
+class CTemplateFile
+{
+public:
+    explicit CTemplateFile(int descriptor) noexcept : m_descriptor(descriptor) {}
+    ~CTemplateFile()
+    {
+        if (m_descriptor >= 0)
+            ::close(m_descriptor);
+    }
+    CTemplateFile(const CTemplateFile&) = delete;
+    CTemplateFile& operator=(const CTemplateFile&) = delete;
+
+    int Get() const noexcept { return m_descriptor; }
+
+private:
+    int m_descriptor;
+};
 
 [[noreturn]] void Fail(const std::string& fileName, const std::string& reason)
 {
     throw CTemplateError("Cannot apply the template \"" + fileName + "\": " + reason + ".");
 }
 
+std::string DescribeKind(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return "it is a folder";
+    if (S_ISFIFO(mode))
+        return "it is a pipe, not a file";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "it is a device, not a file";
+    return "it is not a regular file";
+}
+
+// Opens without waiting, so that a pipe in the template's place is refused
+// instead of waiting for a writer, and reads no byte past the bound, so a
+// device or a growing file costs no more memory than a template may.
 std::vector<std::uint8_t> ReadFile(const std::string& fileName)
 {
-    std::error_code error;
-    const fs::file_status status = fs::status(fileName, error);
-    if (status.type() == fs::file_type::not_found)
+    const CTemplateFile file(
+        ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (file.Get() < 0 && errno == ENOENT)
         Fail(fileName, "the file does not exist");
-    if (error)
-        Fail(fileName, error.message());
-    if (fs::is_directory(status))
-        Fail(fileName, "it is a folder");
-    const std::uintmax_t size = fs::file_size(fileName, error);
-    if (!error && size > CPotTemplateLoader::kMaxFileSize)
-        Fail(fileName, "it is larger than any design template (over 64 MB)");
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file)
+    if (file.Get() < 0)
         Fail(fileName, std::string("it cannot be opened: ") + std::strerror(errno));
-    std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
-                                    std::istreambuf_iterator<char>()};
-    if (file.bad())
-        Fail(fileName, "it cannot be read");
+    struct stat status
+    {};
+    if (::fstat(file.Get(), &status) != 0)
+        Fail(fileName, std::string("it cannot be read: ") + std::strerror(errno));
+    if (!S_ISREG(status.st_mode))
+        Fail(fileName, DescribeKind(status.st_mode));
+    if (static_cast<std::uintmax_t>(status.st_size) > CPotTemplateLoader::kMaxFileSize)
+        Fail(fileName, kTooLarge);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(status.st_size) + 1);
+    std::size_t used = 0;
+    // Up to one byte past the bound, to tell a file that grew from one at it.
+    for (;;) {
+        if (used == bytes.size()) {
+            if (used > CPotTemplateLoader::kMaxFileSize)
+                Fail(fileName, kTooLarge);
+            bytes.resize(std::min<std::size_t>(used * 2, CPotTemplateLoader::kMaxFileSize + 1));
+        }
+        const ssize_t got = ::read(file.Get(), bytes.data() + used, bytes.size() - used);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            Fail(fileName, std::string("it cannot be read: ") + std::strerror(errno));
+        if (got == 0)
+            break;
+        used += static_cast<std::size_t>(got);
+    }
+    bytes.resize(used);
     return bytes;
 }
 
@@ -59,7 +108,7 @@ std::shared_ptr<const TemplateDesign>
 CPotTemplateLoader::ReadDesign(const std::vector<std::uint8_t>& bytes, const std::string& fileName)
 {
     if (bytes.size() > kMaxFileSize)
-        Fail(fileName, "it is larger than any design template (over 64 MB)");
+        Fail(fileName, kTooLarge);
     if (bytes.size() < sizeof kCompoundFileSignature ||
         !std::equal(std::begin(kCompoundFileSignature), std::end(kCompoundFileSignature),
                     bytes.begin()))

@@ -1,4 +1,5 @@
 #include "AtomicFileSink.h"
+#include "FifoProbe.h"
 #include "PalmDatabaseWriter.h"
 #include "PdbTestSupport.h"
 
@@ -127,6 +128,15 @@ TEST_F(ConversionFailureTest, InputsThatCannotBeReadWholeWriteNothing)
     EXPECT_FALSE(ConvertGifToPdb(folder, m_result));
     EXPECT_EQ(m_result, "Cannot read " + folder + ": not a regular file");
     EXPECT_FALSE(std::filesystem::exists(m_dir / "Folder.pdb"));
+}
+
+TEST_F(ConversionFailureTest, APipeInTheImagesPlaceIsRefusedWithoutWaitingForAWriter)
+{
+    const std::string pipe = m_dir / "Pipe.gif";
+    EXPECT_TRUE(
+        ReturnsPromptlyOnAPipe(pipe, [&] { EXPECT_FALSE(ConvertGifToPdb(pipe, m_result)); }));
+    EXPECT_EQ(m_result, "Cannot read " + pipe + ": not a regular file");
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "Pipe.pdb"));
 }
 
 TEST_F(ConversionFailureTest, AShortReadIsAnErrorNotAShorterImage)

@@ -1,5 +1,6 @@
 #include "DispatchObject.h"
 #include "NoteFile.h"
+#include "NoteSize.h"
 #include "NotesFolderServer.h"
 #include "ServerException.h"
 #include "StatusError.h"
@@ -251,6 +252,23 @@ TEST_F(NotesServer, ZeroBytesAndLargeNotesPassWhole)
     large.back() = 'z';
     m_folder.Write("large.txt", large);
     EXPECT_EQ(OnlyNote().GetBody(), large);
+}
+
+TEST_F(NotesServer, ANoteOverTheSizeLimitIsRefusedUnreadAndOneAtItPasses)
+{
+    const fs::path note = m_folder.Write("huge.txt", "");
+    // Sparse, so only the size tells it from a note at the limit.
+    fs::resize_file(note, kMaxNoteBytes + 1);
+    try {
+        OnlyNote().GetBody();
+        FAIL() << "no exception";
+    } catch (const CServerException& error) {
+        EXPECT_EQ(error.Description(), "The note file \"" + note.string() +
+                                           "\" is larger than 64 MiB (67108864 bytes), the "
+                                           "most a note may hold.");
+    }
+    fs::resize_file(note, kMaxNoteBytes);
+    EXPECT_EQ(OnlyNote().GetBody().size(), kMaxNoteBytes);
 }
 
 TEST_F(NotesServer, EveryReferenceIsGivenBack)
