@@ -83,10 +83,8 @@ bool CSafeFile::CheckTarget()
     {};
     if (::fstatat(m_folderFd, m_targetName.c_str(), &status, 0) != 0)
         return true; // nothing there yet, or nothing we could replace anyway
-    if (S_ISDIR(status.st_mode)) {
-        Fail(EISDIR);
-        return false;
-    }
+    if (S_ISDIR(status.st_mode))
+        return true; // the rename will say that a folder is in the way
     // Renaming over a file needs only the folder's permission; the file's own
     // says whether its owner lets it be changed.
     if (::faccessat(m_folderFd, m_targetName.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES) {

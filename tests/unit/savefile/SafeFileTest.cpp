@@ -130,7 +130,9 @@ TEST(SafeFileRefusal, AFolderThatIsNotThereOrAFolderAsTargetIsReported)
     EXPECT_EQ(missing.Error(), "No such file or directory");
     std::filesystem::create_directory(folder / "talk.ppt");
     CSafeFile intoFolder(folder / "talk.ppt");
+    EXPECT_FALSE(intoFolder.Commit());
     EXPECT_EQ(intoFolder.Error(), "Is a directory");
+    EXPECT_EQ(folder.Names(), Names{"talk.ppt"});
 }
 
 TEST(NameClaim, AClaimedNameIsTakenForEveryoneElseUntilItsSaveFails)
