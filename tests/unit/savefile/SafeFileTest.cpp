@@ -91,6 +91,20 @@ TEST_P(SafeFile, AReplacedFileKeepsItsPermissionBitsAndANewOneGetsTheUsualOnes)
     EXPECT_EQ(ModeOf(folder / "new.ppt"), 0666U & ~mask);
 }
 
+TEST_P(SafeFile, AReplacedFileKeepsItsGroup)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs a group the file may be given to: run as root";
+    folder.Write("talk.ppt", "old");
+    ASSERT_EQ(::chown(target.c_str(), static_cast<uid_t>(-1), kNoGroup), 0);
+    CSafeFile file(target, GetParam());
+    ASSERT_TRUE(file.Commit()) << file.Error();
+    struct stat status
+    {};
+    ASSERT_EQ(::stat(target.c_str(), &status), 0);
+    EXPECT_EQ(status.st_gid, kNoGroup);
+}
+
 TEST_P(SafeFile, ANameAsLongAsTheFileSystemAllowsIsSaved)
 {
     const std::string name = std::string(251, 'n') + ".ppt";
