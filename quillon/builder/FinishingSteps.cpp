@@ -66,20 +66,22 @@ void CPresentationBuilder::SaveStep(const PowerPoint::Presentation& presentation
     // Without overwrite the name is claimed before the save, so another save
     // running at the same time takes the next free name instead of this one,
     // and SaveAs replaces only the empty file that holds the claim.
-    bool claimed = false;
+    std::string claimedPath;
+    bool taken = false;
     if (m_options.m_overwrite == 0) {
         const IFileSystem::Claim claim = m_fileSystem.ClaimName(outputPath);
-        claimed = claim == IFileSystem::Claim::Claimed;
-        if (claim == IFileSystem::Claim::Taken) {
+        taken = claim == IFileSystem::Claim::Taken;
+        if (taken)
             outputPath = MakeFreeFileName(outputPath);
-            claimed = true;
-            m_messages.ShowMessage("The specified file already exists. The presentation has "
-                                   "been saved as " +
-                                       outputPath + ".",
-                                   MB_OK);
-        }
+        if (taken || claim == IFileSystem::Claim::Claimed)
+            claimedPath = outputPath;
     }
-    CSaveClaim claim(m_fileSystem, claimed ? outputPath : std::string());
+    CSaveClaim claim(m_fileSystem, claimedPath);
+    if (taken)
+        m_messages.ShowMessage("The specified file already exists. The presentation has been "
+                               "saved as " +
+                                   outputPath + ".",
+                               MB_OK);
     presentation.SaveAs(outputPath, ppSaveAsPresentation, msoFalse);
     claim.Saved();
     m_savedPath = outputPath;
