@@ -1,17 +1,17 @@
 #include "CleanupOnSignal.h"
 
+#include "BlockedSignals.h"
+
 #include <array>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
-#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-constexpr int kHandledSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 struct Entry
 {
@@ -37,20 +37,6 @@ void SignalHandler(int signalNumber)
 }
 
 } // namespace
-
-CBlockedSignals::CBlockedSignals() noexcept
-{
-    sigset_t blocked;
-    sigemptyset(&blocked);
-    for (const int signalNumber : kHandledSignals)
-        sigaddset(&blocked, signalNumber);
-    ::pthread_sigmask(SIG_BLOCK, &blocked, &m_previous);
-}
-
-CBlockedSignals::~CBlockedSignals()
-{
-    ::pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
-}
 
 namespace CleanupOnSignal {
 

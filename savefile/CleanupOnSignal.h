@@ -1,6 +1,5 @@
 #pragma once
 
-#include <csignal>
 #include <sys/types.h>
 
 // Files that must not outlive an interrupted save: a temporary file that has a
@@ -22,21 +21,7 @@ void Forget(int slot) noexcept;
 // the default; a program calls it once at its start.
 void InstallHandlers() noexcept;
 
-// What the handler does before the program ends; tests call it directly.
+// What the handler does before the program ends.
 void RemoveRemembered() noexcept;
 
 } // namespace CleanupOnSignal
-
-// Holds back Ctrl-C, SIGTERM and SIGHUP in this thread for its lifetime, so a
-// step of several system calls is never cut between two of them.
-class CBlockedSignals
-{
-public:
-    CBlockedSignals() noexcept;
-    ~CBlockedSignals();
-    CBlockedSignals(const CBlockedSignals&) = delete;
-    CBlockedSignals& operator=(const CBlockedSignals&) = delete;
-
-private:
-    sigset_t m_previous;
-};

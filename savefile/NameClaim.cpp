@@ -1,5 +1,6 @@
 #include "NameClaim.h"
 
+#include "BlockedSignals.h"
 #include "CleanupOnSignal.h"
 #include "FolderAndName.h"
 

@@ -1,11 +1,13 @@
 #include "SafeFile.h"
 
+#include "BlockedSignals.h"
 #include "CleanupOnSignal.h"
 #include "FolderAndName.h"
 
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/random.h>
@@ -23,17 +25,15 @@ std::string RandomHiddenName()
 {
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     unsigned char random[10] = {};
-    if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) {
-        // No entropy to be had: the exclusive create still keeps names apart.
-        static std::atomic<unsigned long> counter{0};
-        unsigned long mixed =
-            (static_cast<unsigned long>(::getpid()) << 20) ^ ++counter ^
-            static_cast<unsigned long>(std::chrono::steady_clock::now().time_since_epoch().count());
-        for (unsigned char& byte : random) {
-            byte = static_cast<unsigned char>(mixed);
-            mixed = mixed * 6364136223846793005UL + 1442695040888963407UL;
-            byte ^= static_cast<unsigned char>(mixed >> 56);
-        }
+    if (::getrandom(random, sizeof random, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof random)) {
+        // Without entropy the exclusive create still keeps names apart; the
+        // clock, the process and a counter only make a clash rare.
+        static std::atomic<std::uint64_t> counter{0};
+        const std::uint64_t seed =
+            static_cast<std::uint64_t>(
+                std::chrono::steady_clock::now().time_since_epoch().count()) ^
+            (static_cast<std::uint64_t>(::getpid()) << 40) ^ (++counter * 0x9E3779B97F4A7C15U);
+        std::memcpy(random, &seed, sizeof seed);
     }
     std::string name = ".~saving-";
     for (const unsigned char byte : random)
@@ -43,10 +43,9 @@ std::string RandomHiddenName()
 
 } // namespace
 
-CSafeFile::CSafeFile(std::string targetPath, Temporary temporary)
-    : m_targetPath(std::move(targetPath))
+CSafeFile::CSafeFile(const std::string& targetPath, Temporary temporary)
 {
-    auto [folder, name] = FolderAndName(m_targetPath);
+    auto [folder, name] = FolderAndName(targetPath);
     m_targetName = std::move(name);
     m_folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (m_folderFd < 0) {

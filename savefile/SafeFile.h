@@ -24,7 +24,7 @@ public:
         HiddenName // tests use it to cover the fallback
     };
 
-    explicit CSafeFile(std::string targetPath, Temporary temporary = Temporary::Unnamed);
+    explicit CSafeFile(const std::string& targetPath, Temporary temporary = Temporary::Unnamed);
     ~CSafeFile();
     CSafeFile(const CSafeFile&) = delete;
     CSafeFile& operator=(const CSafeFile&) = delete;
@@ -55,7 +55,6 @@ private:
     void Fail(std::string reason);
     void Discard() noexcept;
 
-    std::string m_targetPath;
     std::string m_targetName;
     int m_folderFd = -1;
     int m_fd = -1;
