@@ -1,5 +1,6 @@
 // quillon-cli: the command-line front end, for scripts, batches and machines
 // without a desktop. The composition root: it registers the embedded servers.
+#include "CleanupOnSignal.h"
 #include "CommandLine.h"
 #include "DesktopPresentationViewer.h"
 #include "EmbeddedServers.h"
@@ -15,6 +16,8 @@ namespace {
 
 int Run(int argc, char** argv)
 {
+    // An interrupted save leaves nothing behind: see CleanupOnSignal.
+    CleanupOnSignal::InstallHandlers();
     auto viewer = std::make_shared<CDesktopPresentationViewer>([](const std::string& text) {
         std::cerr << ReadableMessage("quillon-cli: " + text, MessageLayout::SingleLine) << '\n';
     });

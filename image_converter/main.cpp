@@ -1,3 +1,4 @@
+#include "CleanupOnSignal.h"
 #include "DesktopOpener.h"
 #include "FilePicker.h"
 #include "MessageBox.h"
@@ -10,6 +11,8 @@
 
 int main(int argc, char* argv[])
 {
+    // An interrupted save leaves nothing behind: see CleanupOnSignal.
+    CleanupOnSignal::InstallHandlers();
     // The program reads no arguments: Qt is shown only the program's own
     // name, which also becomes the application name and so every caption.
     int qtArgumentCount = std::min(argc, 1);

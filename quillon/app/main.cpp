@@ -1,4 +1,5 @@
 // quillon: the composition root of the main program.
+#include "CleanupOnSignal.h"
 #include "DesktopPresentationViewer.h"
 #include "EmbeddedServers.h"
 #include "GuardedApplication.h"
@@ -10,6 +11,8 @@
 
 int main(int, char** argv)
 {
+    // An interrupted save leaves nothing behind: see CleanupOnSignal.
+    CleanupOnSignal::InstallHandlers();
     // The program reads no arguments: Qt sees only the program's name, which
     // also names the program in every caption.
     int argumentCount = 1;

@@ -1,5 +1,7 @@
 #include "FileSystem.h"
 
+#include "NameClaim.h"
+
 #include <sys/stat.h>
 
 bool CLocalFileSystem::FileExists(const std::string& path) const
@@ -10,4 +12,22 @@ bool CLocalFileSystem::FileExists(const std::string& path) const
     struct stat status
     {};
     return ::stat(path.c_str(), &status) == 0 && !S_ISDIR(status.st_mode);
+}
+
+IFileSystem::Claim CLocalFileSystem::ClaimName(const std::string& path) const
+{
+    switch (NameClaim::Claim(path)) {
+    case NameClaim::Result::Claimed:
+        return Claim::Claimed;
+    case NameClaim::Result::Taken:
+        return Claim::Taken;
+    case NameClaim::Result::NotClaimed:
+        break;
+    }
+    return Claim::NotClaimed;
+}
+
+void CLocalFileSystem::EndClaim(const std::string& path, bool saved) const
+{
+    NameClaim::End(path, saved);
 }

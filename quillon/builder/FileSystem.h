@@ -11,10 +11,28 @@ public:
 
     // True when a file (not a folder) stands at the path.
     virtual bool FileExists(const std::string& path) const = 0;
+
+    enum class Claim
+    {
+        Claimed,   // an empty file now holds the name for this save
+        Taken,     // something stands at the name
+        NotClaimed // the folder refused; the save will say why
+    };
+    // Takes a free name for a save that fills it next, in one step, so that a
+    // save running at the same time cannot take the same name. A file system
+    // that cannot claim only tests whether the name is taken.
+    virtual Claim ClaimName(const std::string& path) const
+    {
+        return FileExists(path) ? Claim::Taken : Claim::NotClaimed;
+    }
+    // The save into a claimed name is over; when it failed the claim goes.
+    virtual void EndClaim(const std::string& /*path*/, bool /*saved*/) const {}
 };
 
 class CLocalFileSystem final : public IFileSystem
 {
 public:
     bool FileExists(const std::string& path) const override;
+    Claim ClaimName(const std::string& path) const override;
+    void EndClaim(const std::string& path, bool saved) const override;
 };

@@ -3,8 +3,37 @@
 #include "PresentationBuilder.h"
 
 #include <string>
+#include <utility>
 
 using namespace PowerPointConstant;
+
+namespace {
+
+// Ends a claim on the save's name when the save is over: the claim's file is
+// the presentation once SaveAs returned, and goes again when SaveAs threw.
+class CSaveClaim
+{
+public:
+    CSaveClaim(const IFileSystem& fileSystem, std::string path)
+        : m_fileSystem(fileSystem), m_path(std::move(path))
+    {}
+    ~CSaveClaim()
+    {
+        if (!m_path.empty())
+            m_fileSystem.EndClaim(m_path, m_saved);
+    }
+    CSaveClaim(const CSaveClaim&) = delete;
+    CSaveClaim& operator=(const CSaveClaim&) = delete;
+
+    void Saved() noexcept { m_saved = true; }
+
+private:
+    const IFileSystem& m_fileSystem;
+    std::string m_path;
+    bool m_saved = false;
+};
+
+} // namespace
 
 void CPresentationBuilder::FinishBuild(const PowerPoint::Presentation& presentation,
                                        const std::string& outputFileName)
@@ -34,14 +63,27 @@ void CPresentationBuilder::SaveStep(const PowerPoint::Presentation& presentation
                                     const std::string& outputFileName)
 {
     std::string outputPath = m_options.m_saveFolder + "/" + outputFileName;
-    if (m_options.m_overwrite == 0 && m_fileSystem.FileExists(outputPath)) {
-        outputPath = MakeFreeFileName(outputPath);
+    // Without overwrite the name is claimed before the save, so another save
+    // running at the same time takes the next free name instead of this one,
+    // and SaveAs replaces only the empty file that holds the claim.
+    std::string claimedPath;
+    bool taken = false;
+    if (m_options.m_overwrite == 0) {
+        const IFileSystem::Claim claim = m_fileSystem.ClaimName(outputPath);
+        taken = claim == IFileSystem::Claim::Taken;
+        if (taken)
+            outputPath = MakeFreeFileName(outputPath);
+        if (taken || claim == IFileSystem::Claim::Claimed)
+            claimedPath = outputPath;
+    }
+    CSaveClaim claim(m_fileSystem, claimedPath);
+    if (taken)
         m_messages.ShowMessage("The specified file already exists. The presentation has been "
                                "saved as " +
                                    outputPath + ".",
                                MB_OK);
-    }
     presentation.SaveAs(outputPath, ppSaveAsPresentation, msoFalse);
+    claim.Saved();
     m_savedPath = outputPath;
 }
 
@@ -50,7 +92,8 @@ std::string CPresentationBuilder::MakeFreeFileName(std::string path) const
     path.resize(path.size() >= 4 ? path.size() - 4 : 0);
     for (unsigned long number = 1;; ++number) {
         std::string candidate = path + std::to_string(number) + ".ppt";
-        if (!m_fileSystem.FileExists(candidate))
+        // A name the folder refuses is not taken: the save will say why.
+        if (m_fileSystem.ClaimName(candidate) != IFileSystem::Claim::Taken)
             return candidate;
     }
 }

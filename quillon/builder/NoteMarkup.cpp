@@ -1,5 +1,7 @@
 #include "NoteMarkup.h"
 
+#include "Utf8Text.h"
+
 std::string_view TrimNoteLine(std::string_view line) noexcept
 {
     std::size_t begin = 0;
@@ -43,11 +45,42 @@ bool EndsWithPptExtension(std::string_view name) noexcept
     return true;
 }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The characters a file name cannot hold, or should not, as the text of a
+// name the user still recognises.
+std::string NameCharacters(std::string_view text)
+{
+    std::string name;
+    name.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        // C1 controls arrive as the two bytes C2 80 to C2 9F.
+        const bool c1Control =
+            byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+        if (c1Control) {
+            name += '_';
+            ++i;
+        } else if (IsNoteWhiteSpace(text[i])) {
+            name += ' ';
+        } else if (byte < 0x20 || byte == 0x7F || text[i] == '/') {
+            name += '_';
+        } else {
+            name += text[i];
+        }
+    }
+    return name;
+}
+
 } // namespace
 
 std::string MakeOutputFileName(std::string_view line)
 {
-    std::string name(line);
+    std::string text = ToValidUtf8(line);
+    std::string_view withoutMark = text;
+    if (withoutMark.starts_with(kByteOrderMark))
+        withoutMark = TrimNoteLine(withoutMark.substr(kByteOrderMark.size()));
+    std::string name = NameCharacters(withoutMark);
     if (!EndsWithPptExtension(name))
         name += ".ppt";
     return name;

@@ -33,6 +33,10 @@ private:
 };
 
 // Line 0: the output file name, with ".ppt" added unless it ends so already.
+// The name is made to stay a name in the save folder and to read as the line
+// does: bytes that are not UTF-8 are read as Windows-1252 (as slide text is),
+// a leading byte-order mark goes, a tab or other white-space control becomes
+// a blank, and "/" and every other control character becomes "_".
 std::string MakeOutputFileName(std::string_view line);
 
 struct SlideLine

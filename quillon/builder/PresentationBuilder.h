@@ -35,6 +35,8 @@ public:
                                std::int32_t layout);
     void AddBullet(PowerPoint::Slide slide, std::string_view line, bool first);
     int CountColumnBullets(std::string noteText, int startIndex) const;
+    // The first numbered name after path that nothing stands at; the name is
+    // claimed for the save as it is found (IFileSystem::ClaimName).
     std::string MakeFreeFileName(std::string path) const;
 
     PresentationOptions& Options() noexcept { return m_options; }

@@ -136,6 +136,20 @@ TEST_F(FinishingSteps, AFailedSaveEndsTheBuildBeforeQuit)
     server.FailOn("Presentation.SaveAs(\"/talks/Budget.ppt\", 1, 0)", "Folder is read-only.");
     EXPECT_THROW(builder.BuildPresentation("Budget\nTitle"), CServerException);
     EXPECT_EQ(FinishingCalls(), Lines{"Presentation.SaveAs(\"/talks/Budget.ppt\", 1, 0)"});
+    EXPECT_EQ(files.Ended(), Lines{"/talks/Budget.ppt dropped"})
+        << "the claimed name is free again";
+}
+
+TEST_F(FinishingSteps, TheNameIsClaimedBeforeTheSaveAndKeptAfterIt)
+{
+    builder.Options().m_save = 1;
+    files.AddFile("/talks/Budget.ppt");
+    builder.BuildPresentation("Budget\nTitle");
+    EXPECT_EQ(files.Asked(), (Lines{"/talks/Budget.ppt", "/talks/Budget1.ppt"}));
+    EXPECT_EQ(files.Ended(), Lines{"/talks/Budget1.ppt saved"});
+    builder.Options().m_overwrite = 1;
+    builder.BuildPresentation("Budget\nTitle");
+    EXPECT_EQ(files.Ended().size(), 1u) << "a save that replaces claims nothing";
 }
 
 TEST_F(FinishingSteps, TheTemplateIsStillTestedWhenNoPresentationWasMade)

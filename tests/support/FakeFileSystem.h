@@ -18,9 +18,26 @@ public:
         return m_files.count(path) != 0;
     }
 
+    // A claim is an existence test that also takes the name when it is free.
+    Claim ClaimName(const std::string& path) const override
+    {
+        if (FileExists(path))
+            return Claim::Taken;
+        m_files.insert(path);
+        return Claim::Claimed;
+    }
+    void EndClaim(const std::string& path, bool saved) const override
+    {
+        if (!saved)
+            m_files.erase(path);
+        m_ended.push_back(path + (saved ? " saved" : " dropped"));
+    }
+
+    const std::vector<std::string>& Ended() const noexcept { return m_ended; }
     const std::vector<std::string>& Asked() const noexcept { return m_asked; }
 
 private:
-    std::set<std::string> m_files;
+    mutable std::set<std::string> m_files;
     mutable std::vector<std::string> m_asked;
+    mutable std::vector<std::string> m_ended;
 };

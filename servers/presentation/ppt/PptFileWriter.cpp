@@ -3,11 +3,10 @@
 #include "ByteSink.h"
 #include "CompoundFileWriter.h"
 #include "PptFormat.h"
+#include "SafeFile.h"
 
-#include <atomic>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <stdexcept>
 #include <unistd.h>
@@ -42,25 +41,6 @@ void CheckFolder(const std::string& path)
         Fail(path, "a folder of that name exists");
 }
 
-// A hidden, unique name beside the target, so the rename stays within one
-// file system. Open with O_EXCL: a name that exists is never reused.
-int CreateTemporary(const std::string& path, std::string& temporary)
-{
-    static std::atomic<unsigned> counter{0};
-    const fs::path target(path);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = "." + target.filename().string() + ".saving-" +
-                                 std::to_string(::getpid()) + "-" + std::to_string(counter++);
-        temporary = (target.parent_path() / name).string();
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0)
-            return fd;
-        if (errno != EEXIST)
-            Fail(path, std::strerror(errno));
-    }
-    Fail(path, "no temporary file name is free");
-}
-
 } // namespace
 
 CPptFileWriter::CPptFileWriter()
@@ -92,6 +72,10 @@ void CPptFileWriter::Write(const PresentationDocument& document, const std::stri
     if (fileFormat != kFormatPresentation && fileFormat != kFormatTemplate)
         Fail(path, "file format " + std::to_string(fileFormat) + " is not supported");
     CheckFolder(path);
+    // Made first, so a read-only target is refused before any work is done.
+    CSafeFile file(path);
+    if (file.Descriptor() < 0)
+        Fail(path, file.Error());
     std::vector<std::uint8_t> bytes;
     try {
         bytes = Build(document);
@@ -99,24 +83,21 @@ void CPptFileWriter::Write(const PresentationDocument& document, const std::stri
         Fail(path, error.what());
     }
 
-    std::string temporary;
-    const int fd = CreateTemporary(path, temporary);
+    // The sink closes what it is given; the safe file keeps its own
+    // descriptor to put the file in place once the sink is done.
+    const int fd = ::dup(file.Descriptor());
+    if (fd < 0)
+        Fail(path, std::strerror(errno));
     std::unique_ptr<IByteSink> sink;
     try {
         sink = m_sinkFactory(fd);
     } catch (...) {
         ::close(fd);
-        ::unlink(temporary.c_str());
         throw;
     }
     sink->Write(bytes.data(), bytes.size());
-    if (!sink->Close()) {
-        ::unlink(temporary.c_str());
+    if (!sink->Close())
         Fail(path, sink->Error());
-    }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        Fail(path, std::strerror(error));
-    }
+    if (!file.Commit())
+        Fail(path, file.Error());
 }

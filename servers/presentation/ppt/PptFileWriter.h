@@ -10,17 +10,17 @@ class IByteSink;
 
 // Saves presentations as PowerPoint 97-2003 files: format 1 a presentation
 // (.ppt), format 5 a design template (.pot), which is the same binary format.
-// The file is built in memory, written to a temporary file beside the target
-// and renamed over it only when complete, so a failed save leaves an existing
-// file as it was and no temporary file behind.
+// The file is built in memory and saved through a CSafeFile: a failed or
+// interrupted save leaves an existing file as it was and nothing beside it,
+// and a read-only file is refused.
 class CPptFileWriter : public IPresentationFileWriter
 {
 public:
     static constexpr int kFormatPresentation = 1;
     static constexpr int kFormatTemplate = 5;
 
-    // Makes the sink that receives the bytes for the temporary file, whose
-    // descriptor it takes over. Tests put a failing sink here.
+    // Makes the sink that receives the bytes for the new file; it takes over
+    // the descriptor it is given (a duplicate of the safe file's). Tests put a failing sink here.
     using SinkFactory = std::function<std::unique_ptr<IByteSink>(int fd)>;
 
     CPptFileWriter();

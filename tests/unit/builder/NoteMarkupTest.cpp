@@ -60,6 +60,20 @@ TEST(OutputFileName, GetsPptAddedUnlessItEndsSoInAnyCase)
     EXPECT_EQ(MakeOutputFileName(".pPt"), ".pPt");
 }
 
+TEST(OutputFileName, StaysOneReadableNameWhateverTheLineHolds)
+{
+    EXPECT_EQ(MakeOutputFileName(std::string_view("victim.txt\0x", 12)), "victim.txt_x.ppt");
+    EXPECT_EQ(MakeOutputFileName("../outside"), ".._outside.ppt");
+    EXPECT_EQ(MakeOutputFileName(".."), "...ppt");
+    EXPECT_EQ(MakeOutputFileName("Q1/Q2\x01\x7F\xC2\x85"), "Q1_Q2___.ppt");
+    EXPECT_EQ(MakeOutputFileName("Tab\there\rand"), "Tab here and.ppt");
+    EXPECT_EQ(MakeOutputFileName("\xEF\xBB\xBF  Budget"), "Budget.ppt");
+    EXPECT_EQ(MakeOutputFileName("Caf\xE9 \x93quoted\x94"),
+              "Caf\xC3\xA9 \xE2\x80\x9Cquoted\xE2\x80\x9D.ppt")
+        << "read as Windows-1252, as slide text is";
+    EXPECT_EQ(MakeOutputFileName("\xE2\x82\xAC 100"), "\xE2\x82\xAC 100.ppt") << "UTF-8 stays";
+}
+
 TEST(SlideLines, OneOrTwoDashesDecideTheKindAndTheTitleKeepsItsSpaces)
 {
     struct Case

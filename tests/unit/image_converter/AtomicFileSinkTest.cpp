@@ -1,6 +1,8 @@
 #include "AtomicFileSink.h"
 
+#include "PalmDatabaseWriter.h"
 #include "PdbTestSupport.h"
+#include "Unprivileged.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -18,7 +20,8 @@ TEST(AtomicFileSinkTest, WritesBesideTheTargetAndReplacesItOnlyOnCommit)
     sink.Write(kNew);
 
     EXPECT_EQ(ReadBytes(dir / "a.pdb"), kOld);
-    EXPECT_EQ(dir.Names().size(), 2u) << "the bytes wait in a file of the same folder";
+    EXPECT_EQ(dir.Names(), std::set<std::string>{"a.pdb"})
+        << "the bytes wait in a file without a name";
     EXPECT_TRUE(sink.Commit()) << sink.ErrorText();
     EXPECT_EQ(ReadBytes(dir / "a.pdb"), kNew);
     EXPECT_EQ(dir.Names(), std::set<std::string>{"a.pdb"});
@@ -58,6 +61,24 @@ TEST(AtomicFileSinkTest, ANewFileGetsTheUsualPermissions)
     {};
     ASSERT_EQ(::stat((dir / "a.pdb").c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0644u) << "not the owner-only mode of a temporary file";
+}
+
+TEST(AtomicFileSinkTest, AReadOnlyDatabaseIsNotReplacedAndTheConversionSaysSo)
+{
+    CTempFolder dir;
+    WriteBytes(dir / "Logo.gif", kNew);
+    WriteBytes(dir / "Logo.pdb", kOld);
+    ::chmod((dir / "Logo.pdb").c_str(), 0444);
+    for (const std::string name : {"", "Logo.gif", "Logo.pdb"})
+        ASSERT_TRUE(GiveToNobody(dir / name));
+    const std::string expected = "Cannot write to " + dir / "Logo.pdb";
+    const int status = RunUnprivileged([&] {
+        std::string result;
+        return !ConvertGifToPdb(dir / "Logo.gif", result) && result == expected ? 0 : 1;
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(ReadBytes(dir / "Logo.pdb"), kOld);
+    EXPECT_EQ(dir.Names(), (std::set<std::string>{"Logo.gif", "Logo.pdb"}));
 }
 
 } // namespace

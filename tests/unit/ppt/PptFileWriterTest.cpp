@@ -6,6 +6,7 @@
 #include "PptReader.h"
 #include "RecordInventory.h"
 #include "SampleDocuments.h"
+#include "Unprivileged.h"
 
 #include <algorithm>
 #include <ctime>
@@ -226,15 +227,22 @@ TEST_F(PptFileWriterTest, AFileInPlaceOfTheFolderIsNamed)
 
 TEST_F(PptFileWriterTest, ReadOnlyFolderKeepsItsFile)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind the superuser";
     const fs::path path = m_folder / "deck.ppt";
     std::ofstream(path) << "old";
+    ASSERT_TRUE(GiveToNobody(m_folder) && GiveToNobody(path));
     fs::permissions(m_folder,
                     fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
-    ExpectSaveError([&] { CPptFileWriter().Write({}, path.string(), 1); },
-                    "Cannot save \"" + path.string() + "\": Permission denied.");
+    const std::string expected = "Cannot save \"" + path.string() + "\": Permission denied.";
+    EXPECT_EQ(RunUnprivileged([&] {
+                  try {
+                      CPptFileWriter().Write({}, path.string(), 1);
+                  } catch (const CSaveError& error) {
+                      return error.what() == expected ? 0 : 1;
+                  }
+                  return 2;
+              }),
+              0);
     EXPECT_EQ(ReadFile(path), (Bytes{'o', 'l', 'd'}));
 }
 
