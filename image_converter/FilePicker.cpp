@@ -6,7 +6,10 @@
 
 std::optional<std::string> CFilePicker::PickImage()
 {
-    QFileDialog dialog(nullptr, QString(), QString(), QString::fromLatin1(kNameFilter));
+    // The picker is the program's only window, so it carries the program's
+    // name instead of a bare "Open".
+    QFileDialog dialog(nullptr, QString::fromLatin1(kTitle), QString(),
+                       QString::fromLatin1(kNameFilter));
     dialog.setObjectName(QString::fromLatin1(kObjectName));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

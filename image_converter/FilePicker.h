@@ -19,6 +19,7 @@ class CFilePicker final : public IFilePicker
 {
 public:
     static constexpr const char* kObjectName = "imagePicker";
+    static constexpr const char* kTitle = "Tavik Image Converter";
     static constexpr const char* kNameFilter = "GIF images (*.gif)";
 
     std::optional<std::string> PickImage() override;

@@ -1,8 +1,11 @@
 #include "OptionsStore.h"
 
+#include "InstallPaths.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -27,15 +30,25 @@ std::string ReadText(const QSettings& settings, const char* name, const QString&
     return text.toStdString();
 }
 
+QString ShippedTemplate()
+{
+    const auto shipped = FindDataFile("quillon.pot");
+    return shipped ? QString::fromStdString(shipped->string()) : QString();
+}
+
 } // namespace
 
 COptionsStore::COptionsStore()
     : m_ownSettings(std::make_unique<QSettings>(QStringLiteral("Corvane"),
                                                 QCoreApplication::applicationName())),
-      m_settings(*m_ownSettings)
+      m_settings(*m_ownSettings), m_shippedTemplate(ShippedTemplate())
 {}
 
-COptionsStore::COptionsStore(QSettings& settings) : m_settings(settings) {}
+COptionsStore::COptionsStore(QSettings& settings) : COptionsStore(settings, ShippedTemplate()) {}
+
+COptionsStore::COptionsStore(QSettings& settings, QString shippedTemplate)
+    : m_settings(settings), m_shippedTemplate(std::move(shippedTemplate))
+{}
 
 COptionsStore::~COptionsStore() = default;
 
@@ -50,13 +63,21 @@ PresentationOptions COptionsStore::LoadOptions(const QString& currentDirectory) 
     options.m_save = ReadFlag(m_settings, "save", 0);
     const QString directory = currentDirectory.isEmpty() ? QDir::currentPath() : currentDirectory;
     options.m_saveFolder = ReadText(m_settings, "saveFolder", directory);
-    // Plain concatenation: a root folder gives a doubled separator.
-    const QString templateDefault = directory + QStringLiteral("/quillon.pot");
+    // Without a shipped template: plain concatenation, so a root folder
+    // gives a doubled separator.
+    const QString templateDefault = m_shippedTemplate.isEmpty()
+                                        ? directory + QStringLiteral("/quillon.pot")
+                                        : m_shippedTemplate;
     options.m_templateFile = ReadText(m_settings, "templateFile", templateDefault);
     if (options.m_templateFile.empty()) {
         options.m_templateFile = templateDefault.toStdString();
         options.m_template = 1;
     }
+    // With neither saving nor leaving, a Create would build a presentation
+    // and drop it unseen. The options dialog never produces that pair (it
+    // switches leaving on with saving off); older settings can hold it.
+    if (options.m_save == 0 && options.m_leave == 0)
+        options.m_leave = 1;
     m_settings.endGroup();
     return options;
 }

@@ -8,13 +8,19 @@
 
 // The seven options in the per-user settings store, section "options".
 // Reading fills in the defaults for what is missing; writing stores all seven.
+//
+// The default design template is the one the program ships: a program
+// started from a menu runs in the home folder, where no template lies. Only
+// when none is shipped does the default fall back to the current folder.
 class COptionsStore
 {
 public:
     // Settings of the organisation "Corvane" under the application's name.
     COptionsStore();
-    // Settings kept elsewhere, for tests.
+    // Settings kept elsewhere, for tests, with the shipped template.
     explicit COptionsStore(QSettings& settings);
+    // The same with a shipped template of the caller's choosing; empty: none.
+    COptionsStore(QSettings& settings, QString shippedTemplate);
     COptionsStore(const COptionsStore&) = delete;
     COptionsStore& operator=(const COptionsStore&) = delete;
     ~COptionsStore();
@@ -26,4 +32,5 @@ public:
 private:
     std::unique_ptr<QSettings> m_ownSettings;
     QSettings& m_settings;
+    QString m_shippedTemplate;
 };

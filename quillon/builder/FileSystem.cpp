@@ -2,7 +2,9 @@
 
 #include "NameClaim.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 bool CLocalFileSystem::FileExists(const std::string& path) const
 {
@@ -30,4 +32,18 @@ IFileSystem::Claim CLocalFileSystem::ClaimName(const std::string& path) const
 void CLocalFileSystem::EndClaim(const std::string& path, bool saved) const
 {
     NameClaim::End(path, saved);
+}
+
+bool CLocalFileSystem::CanReadFile(const std::string& path) const
+{
+    // Without blocking, so a pipe that nobody writes cannot hang the build;
+    // only a regular file is something to read a design from.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor < 0)
+        return false;
+    struct stat status
+    {};
+    const bool isFile = ::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode);
+    ::close(descriptor);
+    return isFile;
 }

@@ -27,6 +27,11 @@ public:
     }
     // The save into a claimed name is over; when it failed the claim goes.
     virtual void EndClaim(const std::string& /*path*/, bool /*saved*/) const {}
+
+    // True when a regular file can be opened for reading now; any failure
+    // (no such file, a folder, no permission) counts as no. File systems that
+    // know no permissions answer as FileExists does.
+    virtual bool CanReadFile(const std::string& path) const { return FileExists(path); }
 };
 
 class CLocalFileSystem final : public IFileSystem
@@ -35,4 +40,5 @@ public:
     bool FileExists(const std::string& path) const override;
     Claim ClaimName(const std::string& path) const override;
     void EndClaim(const std::string& path, bool saved) const override;
+    bool CanReadFile(const std::string& path) const override;
 };

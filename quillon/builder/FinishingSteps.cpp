@@ -50,7 +50,8 @@ void CPresentationBuilder::FinishBuild(const PowerPoint::Presentation& presentat
 
 void CPresentationBuilder::ApplyTemplateStep(const PowerPoint::Presentation& presentation)
 {
-    if (!m_fileSystem.FileExists(m_options.m_templateFile)) {
+    // A template we may not read is as good as none: say so and build on.
+    if (!m_fileSystem.CanReadFile(m_options.m_templateFile)) {
         m_messages.ShowMessage("The specified template file can not be found. The template will "
                                "not be applied.",
                                MB_OK);

@@ -32,7 +32,7 @@ std::string NoteDateText(double date, const QLocale& locale)
 
 std::string NoteDateText(double date)
 {
-    return NoteDateText(date, QLocale::system());
+    return NoteDateText(date, QLocale());
 }
 
 int CompareNoteDates(double first, double second)

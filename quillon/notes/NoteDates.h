@@ -9,7 +9,8 @@
 // The date part only, in the locale's short date format. A value outside the
 // automation date range cannot be shown and throws CStatusError.
 std::string NoteDateText(double date, const QLocale& locale);
-// The same in the user's own locale.
+// The same in the program's locale: the user's own, unless the program
+// chose another as the default.
 std::string NoteDateText(double date);
 
 // -1 when the first moment is the later one, 1 when the second is, else 0:

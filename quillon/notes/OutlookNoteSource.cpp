@@ -5,6 +5,7 @@
 #include "outlook/OutlookDispids.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -25,6 +26,43 @@ int CompareSubjects(const std::string& first, const std::string& second)
     return static_cast<unsigned char>(LowerAscii(*a)) < static_cast<unsigned char>(LowerAscii(*b))
                ? -1
                : 1;
+}
+
+// What a row is compared by in one column, read once.
+struct NoteSortKey
+{
+    bool clipboard = false;
+    std::string subject;
+    double date = 0.0;
+};
+
+NoteSortKey ReadSortKey(int itemData, int column, const CNoteRefArray& noteRefs)
+{
+    NoteSortKey key;
+    if (itemData == ClipboardItemData) {
+        key.clipboard = true;
+        return key;
+    }
+    const Outlook::NoteItem note = noteRefs.GetAt(itemData);
+    if (column == 0)
+        key.subject = note.GetSubject();
+    else if (column == 1)
+        key.date = note.GetCreationTime();
+    else if (column == 2)
+        key.date = note.GetLastModificationTime();
+    return key;
+}
+
+int CompareSortKeys(const NoteSortKey& key1, const NoteSortKey& key2, int column, bool ascending)
+{
+    if (key1.clipboard || key2.clipboard)
+        return key1.clipboard == key2.clipboard ? 0 : key1.clipboard ? -1 : 1;
+    int result = 0;
+    if (column == 0)
+        result = CompareSubjects(key1.subject, key2.subject);
+    else if (column == 1 || column == 2)
+        result = CompareNoteDates(key1.date, key2.date);
+    return ascending ? result : -result;
 }
 
 void AddNoteRow(const Outlook::NoteItem& item, INoteList& list, CNoteRefArray& noteRefs)
@@ -77,18 +115,22 @@ int CompareNotes(int itemData1, int itemData2, int column, bool ascending,
         return -1;
     if (itemData2 == ClipboardItemData)
         return 1;
-    const Outlook::NoteItem note1 = noteRefs.GetAt(itemData1);
-    const Outlook::NoteItem note2 = noteRefs.GetAt(itemData2);
-    int result = 0;
-    if (column == 0) {
-        const std::string subject1 = note1.GetSubject();
-        result = CompareSubjects(subject1, note2.GetSubject());
-    } else if (column == 1) {
-        const double created1 = note1.GetCreationTime();
-        result = CompareNoteDates(created1, note2.GetCreationTime());
-    } else if (column == 2) {
-        const double revised1 = note1.GetLastModificationTime();
-        result = CompareNoteDates(revised1, note2.GetLastModificationTime());
-    }
-    return ascending ? result : -result;
+    const NoteSortKey key1 = ReadSortKey(itemData1, column, noteRefs);
+    const NoteSortKey key2 = ReadSortKey(itemData2, column, noteRefs);
+    return CompareSortKeys(key1, key2, column, ascending);
+}
+
+std::vector<std::size_t> SortNoteRows(const std::vector<int>& itemData, int column, bool ascending,
+                                      const CNoteRefArray& noteRefs)
+{
+    std::vector<NoteSortKey> keys;
+    keys.reserve(itemData.size());
+    for (const int data : itemData)
+        keys.push_back(ReadSortKey(data, column, noteRefs));
+    std::vector<std::size_t> order(itemData.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return CompareSortKeys(keys[a], keys[b], column, ascending) < 0;
+    });
+    return order;
 }

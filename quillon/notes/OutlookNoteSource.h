@@ -5,8 +5,10 @@
 #include "outlook/Application.h"
 #include "outlook/NoteItem.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The notes of the mail application's default Notes folder, for the main
 // dialog. Automation errors (CServerException, CStatusError) are not caught
@@ -38,3 +40,11 @@ bool IsStickyClass(std::string messageClass);
 // values afresh; ascending false turns the order round.
 int CompareNotes(int itemData1, int itemData2, int column, bool ascending,
                  const CNoteRefArray& noteRefs);
+
+// The new order of the rows whose item data are given, for a sort by a
+// column: positions into itemData, the clipboard row first in either
+// direction, rows that compare equal in their old order. Each note's value
+// is read once, before any comparison, so a note that changes during the
+// sort cannot make the order contradict itself.
+std::vector<std::size_t> SortNoteRows(const std::vector<int>& itemData, int column, bool ascending,
+                                      const CNoteRefArray& noteRefs);

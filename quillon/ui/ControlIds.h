@@ -23,5 +23,6 @@ inline constexpr int IDC_OVERWRITE = 1008;
 inline constexpr int IDC_LEAVE_OPEN = 1009;
 inline constexpr int IDC_CLOSE_AFTER = 1010;
 
-// Item data of the list row that stands for the clipboard.
+// Item data and text of the list row that stands for the clipboard.
 inline constexpr int kClipboardItemData = -123;
+inline constexpr const char* kClipboardRowText = "** Clipboard / Palm Desktop **";

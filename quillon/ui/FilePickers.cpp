@@ -7,7 +7,10 @@ std::optional<QString> CFileDialogPickers::PickTemplateFile(QWidget* parent)
     // No must-exist rule: a name typed for a template that does not exist yet
     // is accepted, and the build reports it when it looks for the file. On
     // this platform "all files" is "*": "*.*" would hide names without a dot.
-    QFileDialog dialog(parent);
+    // The platform's picker would say only "Open"; the program's name tells
+    // whose question it is.
+    QFileDialog dialog(parent, QStringLiteral("Quillon"));
+    dialog.setObjectName(QStringLiteral("templatePicker"));
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(

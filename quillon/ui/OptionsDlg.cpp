@@ -5,6 +5,7 @@
 #include "ui_OptionsDlg.h"
 
 #include <QCheckBox>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -36,6 +37,9 @@ COptionsDlg::COptionsDlg(IFilePickers& pickers, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::COptionsDlg>()), m_pickers(pickers)
 {
     m_ui->setupUi(this);
+    // Nothing in the dialog has a use for more room, so it keeps the size of
+    // its contents and cannot be maximised, as a dialog with a modal frame.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     const std::pair<QWidget*, int> ids[] = {
         {m_ui->saveCheck, IDC_SAVE_PRESENTATIONS},
         {m_ui->saveFolderEdit, IDC_SAVE_FOLDER},

@@ -4,6 +4,7 @@
 #include "ClipboardNoteSource.h"
 #include "ControlIds.h"
 #include "DesktopOpener.h"
+#include "NoteListColumns.h"
 #include "NoteListView.h"
 #include "OptionsDlg.h"
 #include "OptionsStore.h"
@@ -91,10 +92,7 @@ bool CQuillonDlg::OnInitDialog()
     setWindowIcon(m_icon);
     QTreeWidget& list = *m_ui->noteList;
     list.header()->setSectionsClickable(true);
-    list.header()->setStretchLastSection(false);
-    list.setColumnWidth(0, 175);
-    list.setColumnWidth(1, 80);
-    list.setColumnWidth(2, 80);
+    SizeNoteListColumns(list);
     // The application object lives until the list is complete; the notes
     // keep their own references after it.
     Outlook::Application outlook;
@@ -121,7 +119,7 @@ bool CQuillonDlg::OnInitDialog()
 void CQuillonDlg::AddClipboardRow()
 {
     CNoteListView view(*m_ui->noteList);
-    const int row = view.InsertItem("** Clipboard / Palm Desktop **");
+    const int row = view.InsertItem(kClipboardRowText);
     view.SetItemData(row, ClipboardItemData);
 }
 
@@ -196,23 +194,21 @@ void CQuillonDlg::OnListColumnClick(int column)
     RunGuarded([this] {
         QTreeWidget& list = *m_ui->noteList;
         std::vector<QTreeWidgetItem*> rows;
-        for (int row = 0; row < list.topLevelItemCount(); ++row)
+        std::vector<int> itemData;
+        for (int row = 0; row < list.topLevelItemCount(); ++row) {
             rows.push_back(list.topLevelItem(row));
-        const auto itemData = [](const QTreeWidgetItem* item) {
-            return item->data(0, Qt::UserRole).toInt();
-        };
+            itemData.push_back(CNoteListView::ItemData(list, row));
+        }
         // The order is worked out first and only then applied, so a failed
-        // comparison leaves the list as it was.
-        std::stable_sort(rows.begin(), rows.end(), [&](const auto* a, const auto* b) {
-            return CompareNotes(itemData(a), itemData(b), m_sortColumn, m_sortAscending,
-                                m_noteRefs) < 0;
-        });
+        // read leaves the list as it was.
+        const std::vector<std::size_t> order =
+            SortNoteRows(itemData, m_sortColumn, m_sortAscending, m_noteRefs);
         list.setUpdatesEnabled(false);
         QTreeWidgetItem* current = list.currentItem();
         while (list.topLevelItemCount() > 0)
             list.takeTopLevelItem(0);
-        for (QTreeWidgetItem* item : rows)
-            list.addTopLevelItem(item);
+        for (const std::size_t position : order)
+            list.addTopLevelItem(rows[position]);
         list.setCurrentItem(current);
         list.setUpdatesEnabled(true);
     });

@@ -10,6 +10,7 @@ struct CRecordingOutlookServer::State : CRecordingLog
     {}
 
     std::vector<Note> notes;
+    std::function<void(Note&, const std::string&)> beforeRead;
 };
 
 namespace {
@@ -81,7 +82,9 @@ private:
 
     CVariant NoteProperty(const std::string& name) const
     {
-        const CRecordingOutlookServer::Note& note = m_state->notes.at(m_note);
+        CRecordingOutlookServer::Note& note = m_state->notes.at(m_note);
+        if (m_state->beforeRead)
+            m_state->beforeRead(note, name);
         if (name == "MessageClass")
             return CVariant(note.messageClass);
         if (name == "Subject")
@@ -112,4 +115,9 @@ CRecordingOutlookServer::~CRecordingOutlookServer() = default;
 CRecordingOutlookServer::Note& CRecordingOutlookServer::NoteAt(int position)
 {
     return static_cast<State&>(Log()).notes.at(static_cast<std::size_t>(position - 1));
+}
+
+void CRecordingOutlookServer::BeforeEachRead(std::function<void(Note&, const std::string&)> change)
+{
+    static_cast<State&>(Log()).beforeRead = std::move(change);
 }

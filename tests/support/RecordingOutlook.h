@@ -2,6 +2,7 @@
 
 #include "RecordingServer.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,9 @@ public:
     ~CRecordingOutlookServer();
     // The folder item at a 1-based position, to change after listing.
     Note& NoteAt(int position);
+    // Runs before every read of a note's property, with the note and the
+    // property's name, so a test can change notes while they are read.
+    void BeforeEachRead(std::function<void(Note&, const std::string&)> change);
 
     struct State;
 };

@@ -76,7 +76,7 @@ int main(int argc, char** argv)
 
     COptionsDlg options(pickers, &dialog);
     options.m_template = 1;
-    options.m_templateFile = "/home/ann/Talks/quillon.pot";
+    options.m_templateFile = "/usr/share/quillon/quillon.pot";
     options.m_save = 1;
     options.m_saveFolder = "/home/ann/Talks";
     options.m_leave = 1;

@@ -69,6 +69,7 @@ TEST(FilePickerTest, ListsGifImagesAndGivesTheChosenPath)
     const CModalDriver user({[&](QWidget* modal) {
         auto* picker = qobject_cast<QFileDialog*>(modal);
         ASSERT_NE(picker, nullptr);
+        EXPECT_EQ(picker->windowTitle(), "Tavik Image Converter") << "the program's only window";
         EXPECT_EQ(picker->fileMode(), QFileDialog::ExistingFile);
         filters = picker->nameFilters();
         TypeAndOpen(picker, image);

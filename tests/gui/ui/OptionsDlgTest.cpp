@@ -3,6 +3,7 @@
 #include "ControlIds.h"
 #include "FilePickers.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -81,6 +82,29 @@ TEST_F(OptionsDialog, ShowsTheValuesAndGivesThemBackOnOk)
     EXPECT_EQ(dialog.m_close, 1);
     EXPECT_EQ(dialog.m_saveFolder, "/elsewhere");
     EXPECT_EQ(dialog.m_leave, 0);
+}
+
+TEST_F(OptionsDialog, KeepsTheSizeOfItsContentsAndItsPickersSayWhatTheyAreFor)
+{
+    RunWith([&] {
+        EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize()) << "nothing to maximise";
+        EXPECT_EQ(dialog.size(), dialog.minimumSize());
+    });
+    CFileDialogPickers real;
+    QStringList titles;
+    const auto readTitleAndCancel = [&] {
+        QTimer::singleShot(0, &dialog, [&] {
+            QWidget* picker = QApplication::activeModalWidget();
+            ASSERT_NE(picker, nullptr);
+            titles << picker->windowTitle();
+            picker->close();
+        });
+    };
+    readTitleAndCancel();
+    EXPECT_EQ(real.PickTemplateFile(&dialog), std::nullopt);
+    readTitleAndCancel();
+    EXPECT_EQ(real.PickSaveFolder(&dialog), std::nullopt);
+    EXPECT_EQ(titles, (QStringList{"Quillon", "Select a location to save your PPT files:"}));
 }
 
 TEST_F(OptionsDialog, CancelKeepsTheValuesAsTheyWere)

@@ -5,14 +5,19 @@
 #include "EmbeddedServers.h"
 #include "FakeClipboard.h"
 #include "FakeFileSystem.h"
+#include "InstallPaths.h"
 #include "MainDialogDoubles.h"
 #include "OptionsDlg.h"
 #include "OptionsStore.h"
+#include "PresentationViewer.h"
 #include "RecordingMessages.h"
+#include "RecordingOutlook.h"
 #include "TempFolder.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
@@ -20,11 +25,52 @@
 #include <QTreeWidget>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <random>
+#include <set>
 #include <sys/stat.h>
 
 namespace {
 
 using Strings = std::vector<std::string>;
+
+const char* const kTemplateMissing =
+    "The specified template file can not be found. The template will not be applied.";
+
+// The local file system, except that the files the test names cannot be
+// read, as for a user without the permission (which root always has).
+class CLockedFiles final : public IFileSystem
+{
+public:
+    bool FileExists(const std::string& path) const override { return m_local.FileExists(path); }
+    bool CanReadFile(const std::string& path) const override
+    {
+        return locked.count(path) == 0 && m_local.CanReadFile(path);
+    }
+    std::set<std::string> locked;
+
+private:
+    CLocalFileSystem m_local;
+};
+
+// The width that a column's contents ask for, as the view itself works it
+// out for "resize to contents" (protected, hence the detour).
+struct CColumnHint : QTreeWidget
+{
+    static int Of(const QTreeWidget& list, int column)
+    {
+        return (list.*(&CColumnHint::sizeHintForColumn))(column);
+    }
+};
+
+// Remembers the presentations it was asked to show.
+class CRecordingViewer final : public IPresentationViewer
+{
+public:
+    void Show(const std::string& path) noexcept override { shown.push_back(path); }
+    void ReportFailure(const std::string& text) noexcept override { failures.push_back(text); }
+    Strings shown;
+    Strings failures;
+};
 
 // Sets a file's modification time, so the notes have dates to sort by.
 void SetModified(const std::filesystem::path& path, std::int64_t secondsSinceEpoch)
@@ -51,8 +97,14 @@ protected:
     // The dialog over the notes folder, with the options the test stored.
     std::unique_ptr<CQuillonDlg> Open(bool withNotesFolder = true)
     {
-        servers = std::make_unique<CEmbeddedServers>(withNotesFolder ? notes.Path() / "Notes"
-                                                                     : notes.Path() / "none");
+        servers = std::make_unique<CEmbeddedServers>(
+            withNotesFolder ? notes.Path() / "Notes" : notes.Path() / "none", viewer);
+        return OpenDialog();
+    }
+
+    // The dialog over whatever servers the test registered.
+    std::unique_ptr<CQuillonDlg> OpenDialog()
+    {
         auto dialog = std::make_unique<CQuillonDlg>(
             QuillonDlgServices{messages, fileSystem, store, pickers, clipboard, desktop});
         dialog->show();
@@ -91,6 +143,7 @@ protected:
         options.m_save = 1;
         options.m_leave = 0;
         options.m_template = 0;
+        options.m_templateFile = notes / "unused.pot";
         options.m_saveFolder = saveFolder;
         return options;
     }
@@ -100,10 +153,11 @@ protected:
     QSettings settings{QString::fromStdString(notes / "quillon.conf"), QSettings::IniFormat};
     COptionsStore store{settings};
     CRecordingMessages messages;
-    CLocalFileSystem fileSystem;
+    CLockedFiles fileSystem;
     CNoPickers pickers;
     CFakeClipboard clipboard;
     CRecordingDesktop desktop;
+    std::shared_ptr<CRecordingViewer> viewer = std::make_shared<CRecordingViewer>();
     std::unique_ptr<CEmbeddedServers> servers;
 };
 
@@ -278,6 +332,126 @@ TEST_F(MainDialog, HelpOpensTheShippedHelpPage)
     ASSERT_EQ(desktop.opened.size(), 1u);
     EXPECT_TRUE(desktop.opened[0].toLocalFile().endsWith("help/index.html"));
     EXPECT_TRUE(messages.Messages().empty());
+}
+
+TEST_F(MainDialog, AFirstRunAppliesTheShippedTemplateAndAChosenOneThatIsGoneIsSaid)
+{
+    // Saving on, and no template file stored at all.
+    settings.setValue("options/save", 1);
+    settings.setValue("options/leave", 0);
+    settings.setValue("options/saveFolder", QString::fromStdString(saveFolder));
+    clipboard.text = "Shipped\nWith the shipped design\n";
+    auto dialog = Open(false);
+    const auto shipped = FindDataFile("quillon.pot");
+    ASSERT_TRUE(shipped.has_value());
+    EXPECT_EQ(dialog->Options().m_templateFile, shipped->string());
+    EXPECT_EQ(dialog->Options().m_template, 1);
+    dialog->OnCreatePresentation();
+    EXPECT_TRUE(messages.Messages().empty()) << messages.Messages()[0].text;
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(saveFolder) / "Shipped.ppt"));
+
+    dialog->Options().m_templateFile = notes / "gone.pot";
+    clipboard.text = "Chosen\nWith a design that has gone\n";
+    dialog->OnCreatePresentation();
+    const std::vector<CRecordingMessages::Message> expected{{kTemplateMissing, MB_OK}};
+    EXPECT_EQ(messages.Messages(), expected);
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(saveFolder) / "Chosen.ppt"));
+}
+
+TEST_F(MainDialog, ATemplateThatCannotBeReadIsSaidAndThePresentationIsStillSaved)
+{
+    PresentationOptions options = SavingOptions();
+    options.m_template = 1;
+    options.m_templateFile = notes.Write("locked.pot", "not even a template").string();
+    StoreOptions(options);
+    fileSystem.locked.insert(options.m_templateFile);
+    clipboard.text = "Locked\nA locked design\n";
+    auto dialog = Open(false);
+    dialog->OnCreatePresentation();
+    const std::vector<CRecordingMessages::Message> expected{{kTemplateMissing, MB_OK}};
+    EXPECT_EQ(messages.Messages(), expected);
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(saveFolder) / "Locked.ppt"));
+}
+
+TEST_F(MainDialog, StoredOptionsThatNeitherSaveNorLeaveStillShowThePresentation)
+{
+    PresentationOptions options = SavingOptions();
+    options.m_save = 0;
+    StoreOptions(options);
+    clipboard.text = "Unsaved\nShown all the same\n";
+    auto dialog = Open(false);
+    EXPECT_EQ(dialog->Options().m_leave, 1);
+    dialog->OnCreatePresentation();
+    EXPECT_EQ(viewer->shown.size(), 1u);
+    EXPECT_TRUE(messages.Messages().empty()) << messages.Messages()[0].text;
+}
+
+TEST_F(MainDialog, ASortReadsEachNoteOnceSoNotesChangingMeanwhileCannotUpsetIt)
+{
+    // Names before "**" put the clipboard row in the middle of the list.
+    std::vector<CRecordingOutlookServer::Note> folder;
+    for (const char* name : {"!urgent", "(draft)", "Zebra", "apple"})
+        folder.push_back({"IPM.StickyNote", name, 45000.0, 45000.0, ""});
+    for (int i = 0; i < 40; ++i)
+        folder.push_back({"IPM.StickyNote", "note " + std::to_string(i), 45000.0, 45000.0, ""});
+    CRecordingOutlookServer outlook(folder);
+    auto dialog = OpenDialog();
+    ASSERT_EQ(List(*dialog).topLevelItemCount(), 45);
+    EXPECT_NE(Names(*dialog)[0], kClipboardRowText);
+    // Every read finds the note changed: a comparison that read the notes
+    // would give answers that contradict each other. (With these answers
+    // such a sort ran off the front of its array.)
+    std::minstd_rand answers(5);
+    outlook.BeforeEachRead([&](CRecordingOutlookServer::Note& note, const std::string&) {
+        note.lastModificationTime = 44000.0 + static_cast<double>(answers() % 1000);
+        note.subject = std::string(1, static_cast<char>('a' + answers() % 26));
+    });
+    for (const int column : {2, 2, 0, 0}) {
+        const Strings before = Names(*dialog);
+        outlook.ClearCalls();
+        dialog->OnListColumnClick(column);
+        EXPECT_EQ(outlook.Calls().size(), 44u) << "one read per note and sort";
+        const Strings after = Names(*dialog);
+        EXPECT_EQ(after[0], kClipboardRowText) << "column " << column;
+        EXPECT_EQ(std::multiset<std::string>(before.begin(), before.end()),
+                  std::multiset<std::string>(after.begin(), after.end()));
+    }
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+TEST_F(MainDialog, TheClipboardRowAndTwoDigitDatesFitAtAnyFontSizeAndTheLastColumnTakesTheRest)
+{
+    // Two-digit days in long months, in a locale with long short dates.
+    AddNote("september.txt", "a", 1'790'580'000); // 2026-09-28
+    AddNote("december.txt", "b", 1'798'444'000);  // 2026-12-28
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    const QFont font = QApplication::font();
+    for (const int points : {std::max(font.pointSize(), 9), 16, 24}) {
+        QFont sized = font;
+        sized.setPointSize(points);
+        QApplication::setFont(sized);
+        auto dialog = Open();
+        QTreeWidget& list = List(*dialog);
+        QHeaderView& header = *list.header();
+        for (int column = 0; column < 3; ++column) {
+            EXPECT_GE(header.sectionSize(column), CColumnHint::Of(list, column))
+                << points << " points, column " << column;
+        }
+        EXPECT_LE(header.length(), list.viewport()->width()) << "no sideways scrolling";
+        // Room beyond that goes to the list, and there to the last column.
+        const int picture = dialog->findChild<QLabel*>("pictureLabel")->width();
+        const std::array<int, 3> sizes{header.sectionSize(0), header.sectionSize(1),
+                                       header.sectionSize(2)};
+        dialog->resize(dialog->width() + 300, dialog->height() + 100);
+        QApplication::processEvents();
+        EXPECT_EQ(dialog->findChild<QLabel*>("pictureLabel")->width(), picture);
+        EXPECT_EQ(header.sectionSize(0), sizes[0]);
+        EXPECT_EQ(header.sectionSize(1), sizes[1]);
+        EXPECT_GE(header.sectionSize(2), sizes[2] + 290);
+    }
+    QApplication::setFont(font);
+    QLocale::setDefault(before);
 }
 
 } // namespace

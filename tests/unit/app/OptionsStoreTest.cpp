@@ -3,6 +3,7 @@
 #include "TempFolder.h"
 
 #include <QSettings>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -12,10 +13,11 @@ class OptionsStore : public ::testing::Test
 protected:
     CTempFolder folder;
     QSettings settings{QString::fromStdString(folder / "quillon.conf"), QSettings::IniFormat};
-    COptionsStore store{settings};
+    // As where nothing is shipped: the defaults lie in the current folder.
+    COptionsStore store{settings, QString()};
 };
 
-TEST_F(OptionsStore, AFirstRunGivesTheDefaultsAroundTheCurrentFolder)
+TEST_F(OptionsStore, AFirstRunGivesTheDefaultsAroundTheCurrentFolderWhenNothingIsShipped)
 {
     const PresentationOptions options = store.LoadOptions(QStringLiteral("/home/ann/talks"));
     EXPECT_EQ(options.m_template, 1);
@@ -25,6 +27,34 @@ TEST_F(OptionsStore, AFirstRunGivesTheDefaultsAroundTheCurrentFolder)
     EXPECT_EQ(options.m_save, 0);
     EXPECT_EQ(options.m_saveFolder, "/home/ann/talks");
     EXPECT_EQ(options.m_templateFile, "/home/ann/talks/quillon.pot");
+}
+
+TEST_F(OptionsStore, TheShippedTemplateIsTheDefaultButAChosenOneIsKept)
+{
+    // The store of the programs finds the template that the build made.
+    const PresentationOptions first = COptionsStore(settings).LoadOptions(QStringLiteral("/x"));
+    EXPECT_TRUE(first.m_templateFile.ends_with("/data/quillon.pot")) << first.m_templateFile;
+    EXPECT_TRUE(std::filesystem::is_regular_file(first.m_templateFile));
+
+    COptionsStore shipping(settings, QStringLiteral("/usr/share/quillon/quillon.pot"));
+    EXPECT_EQ(shipping.LoadOptions(QStringLiteral("/x")).m_templateFile,
+              "/usr/share/quillon/quillon.pot");
+    settings.setValue(QStringLiteral("options/templateFile"), QString());
+    settings.setValue(QStringLiteral("options/template"), 0);
+    PresentationOptions options = shipping.LoadOptions(QStringLiteral("/x"));
+    EXPECT_EQ(options.m_templateFile, "/usr/share/quillon/quillon.pot");
+    EXPECT_EQ(options.m_template, 1);
+    settings.setValue(QStringLiteral("options/templateFile"), QStringLiteral("/gone/blue.pot"));
+    EXPECT_EQ(shipping.LoadOptions(QStringLiteral("/x")).m_templateFile, "/gone/blue.pot");
+}
+
+TEST_F(OptionsStore, NeitherSavingNorLeavingComesBackWithLeavingOn)
+{
+    settings.setValue(QStringLiteral("options/save"), 0);
+    settings.setValue(QStringLiteral("options/leave"), 0);
+    EXPECT_EQ(store.LoadOptions(QStringLiteral("/x")).m_leave, 1);
+    settings.setValue(QStringLiteral("options/save"), 1);
+    EXPECT_EQ(store.LoadOptions(QStringLiteral("/x")).m_leave, 0) << "saving keeps the file";
 }
 
 TEST_F(OptionsStore, TheRootFolderGivesADoubledSeparator)
@@ -44,7 +74,8 @@ TEST_F(OptionsStore, EverythingSavedComesBackAsItWasEvenUnusualFlags)
     saved.m_templateFile = "/srv/designs/blue.pot";
     store.SaveOptions(saved);
 
-    const PresentationOptions loaded = COptionsStore(settings).LoadOptions(QStringLiteral("/x"));
+    const PresentationOptions loaded =
+        COptionsStore(settings, QString()).LoadOptions(QStringLiteral("/x"));
     EXPECT_EQ(loaded.m_template, 0);
     EXPECT_EQ(loaded.m_close, 1);
     EXPECT_EQ(loaded.m_leave, 5);

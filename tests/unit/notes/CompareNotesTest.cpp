@@ -119,6 +119,22 @@ TEST_F(CompareNotesTest, TakesAndGivesBackItsOwnReferences)
     EXPECT_EQ(CDispatchObject::LiveObjects(), before);
 }
 
+TEST_F(CompareNotesTest, ASortReadsEachNoteOnceBeforeComparingAndKeepsTheClipboardFirst)
+{
+    List({Dated("b", 0, 0), Dated("a", 0, 0), Dated("c", 0, 0)});
+    // Each read finds the note newer than at any read before.
+    double clock = 45000.0;
+    m_server.BeforeEachRead([&](Note& note, const std::string&) { note.creationTime = ++clock; });
+    const std::vector<int> rows{0, ClipboardItemData, 1, 2};
+    EXPECT_EQ(SortNoteRows(rows, 1, Ascending, m_noteRefs), (std::vector<std::size_t>{1, 3, 2, 0}));
+    EXPECT_EQ(m_server.Calls(),
+              (Strings{"Item1.CreationTime", "Item2.CreationTime", "Item3.CreationTime"}));
+    EXPECT_EQ(SortNoteRows(rows, 1, Descending, m_noteRefs),
+              (std::vector<std::size_t>{1, 0, 2, 3}));
+    EXPECT_EQ(SortNoteRows(rows, 0, Descending, m_noteRefs),
+              (std::vector<std::size_t>{1, 3, 0, 2}));
+}
+
 TEST(NoteDates, DateTextIsTheDatePartInTheLocalesShortFormat)
 {
     const QLocale german(QLocale::German, QLocale::Germany);
