@@ -1,11 +1,10 @@
 // A build that runs out of memory is not passed off as an internal error:
 // it leaves the handler for the application object, which says so and ends.
-#include "QuillonDlg.h"
-
 #include "EmbeddedServers.h"
 #include "FakeClipboard.h"
 #include "MainDialogDoubles.h"
 #include "OptionsStore.h"
+#include "QuillonDlg.h"
 #include "RecordingMessages.h"
 #include "TempFolder.h"
 
