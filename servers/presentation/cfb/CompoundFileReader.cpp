@@ -1,6 +1,7 @@
 #include "CompoundFileReader.h"
 
 #include "GsfHandle.h"
+#include "SummaryStreams.h"
 
 #include <gsf/gsf-infile-msole.h>
 #include <gsf/gsf-infile.h>
@@ -66,4 +67,9 @@ CCompoundFileReader::ReadStream(const std::string& name) const
     if (size > 0 && !gsf_input_read(stream.get(), size, bytes.data()))
         throw std::runtime_error("cannot read the stream \"" + name + "\"");
     return bytes;
+}
+
+std::optional<DocumentSummary> CCompoundFileReader::ReadSummary() const
+{
+    return SummaryStreams::Read(m_file);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DocumentSummary.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,6 +22,8 @@ public:
     std::vector<std::string> StreamNames() const;
     // The stream's bytes, or nothing when there is no such stream.
     std::optional<std::vector<std::uint8_t>> ReadStream(const std::string& name) const;
+    // The document properties, or nothing when the file stores none.
+    std::optional<DocumentSummary> ReadSummary() const;
 
 private:
     void Open(struct _GsfInput* input, const std::string& what);

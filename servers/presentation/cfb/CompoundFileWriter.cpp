@@ -1,6 +1,7 @@
 #include "CompoundFileWriter.h"
 
 #include "GsfHandle.h"
+#include "SummaryStreams.h"
 
 #include <gsf/gsf-outfile-msole.h>
 #include <gsf/gsf-outfile.h>
@@ -43,6 +44,8 @@ std::vector<std::uint8_t> CCompoundFileWriter::Finish() const
     if (!m_classId.empty() &&
         !gsf_outfile_msole_set_class_id(GSF_OUTFILE_MSOLE(file.get()), m_classId.data()))
         throw std::runtime_error("cannot set the compound file's class id");
+    if (m_summary)
+        SummaryStreams::Write(file.get(), *m_summary);
 
     for (const Stream& stream : m_streams) {
         GsfHandle<GsfOutput> child(gsf_outfile_new_child(file.get(), stream.name.c_str(), FALSE));

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "DocumentSummary.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +17,8 @@ public:
 
     void SetRootClassId(const std::uint8_t (&classId)[16]);
     void AddStream(const std::string& name, const std::vector<std::uint8_t>& bytes);
+    // Adds the two document-property streams.
+    void SetSummary(const DocumentSummary& summary) { m_summary = summary; }
 
     // The whole file. Throws std::runtime_error if libgsf reports a failure.
     std::vector<std::uint8_t> Finish() const;
@@ -27,4 +32,5 @@ private:
 
     std::vector<Stream> m_streams;
     std::vector<std::uint8_t> m_classId;
+    std::optional<DocumentSummary> m_summary;
 };

@@ -15,6 +15,8 @@ public:
     CCurrentUserRecord(std::uint32_t userEditOffset, std::string userName);
 
     void Write(CRecordWriter& writer) const;
+    // The name as stored.
+    const std::string& UserName() const { return m_userName; }
 
 private:
     std::uint32_t m_userEditOffset;

@@ -21,6 +21,8 @@ struct DesignDescription
     // Background, text and lines, shadows, title text, fills, accent, accent
     // and hyperlink, accent and followed hyperlink; 0xRRGGBB each. The
     // background, text and title entries also colour the master itself.
+    // The master's name, shown where PowerPoint lists the designs in use.
+    std::u16string name = u"Default Design";
     std::array<std::uint32_t, 8> colorScheme = DefaultDesign::kColorScheme;
     std::uint32_t bulletRgb = DefaultDesign::kBulletRgb;
     std::u16string bodyFont = DefaultDesign::kFontName;

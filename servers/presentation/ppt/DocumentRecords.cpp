@@ -6,12 +6,63 @@
 #include "SlideRecords.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
 constexpr std::uint32_t kZoomNumerator = 5;
 constexpr std::uint32_t kZoomDenominator = 10;
 constexpr std::uint16_t kOnScreenShow = 0;
+
+// The slide view as PowerPoint leaves it: snap to grid on, guides off, a 55%
+// zoom with the slide placed in a window of that size.
+constexpr std::uint8_t kSnapToGrid = 1;
+constexpr std::uint32_t kViewScale = 55;
+constexpr std::uint32_t kViewScaleBase = 100;
+constexpr std::int32_t kViewWidth = 6060;
+constexpr std::int32_t kViewHeight = 3546;
+constexpr std::int32_t kViewOriginX = -780;
+constexpr std::int32_t kViewOriginY = -84;
+
+// What new shapes take unless they say otherwise: scheme colours for fill,
+// line and shadow; and the colours the fill, line and 3-D menus offer first.
+constexpr std::uint32_t kDefaultFillScheme = 4;
+constexpr std::uint32_t kDefaultLineScheme = 1;
+constexpr std::uint32_t kDefaultShadowScheme = 2;
+constexpr std::uint16_t kDefaultShapeProperties = 6;
+constexpr std::uint16_t kSplitMenuColorCount = 4;
+constexpr std::uint32_t kSplitMenuColors[kSplitMenuColorCount] = {
+    kSchemeColor | 4, kSchemeColor | 1, kSchemeColor | 2, 0x100000F7};
+
+void WriteScale(CRecordWriter& writer)
+{
+    for (int axis = 0; axis < 2; ++axis) {
+        writer.U32(kViewScale);
+        writer.U32(kViewScaleBase);
+    }
+}
+
+void WriteDefaultShapeProperties(CRecordWriter& writer)
+{
+    writer.BeginRecord(RecordType::Fopt, kFoptVersion, kDefaultShapeProperties);
+    const std::pair<ShapeProperty, std::uint32_t> properties[kDefaultShapeProperties] = {
+        {ShapeProperty::FillColor, kSchemeColor | kDefaultFillScheme},
+        {ShapeProperty::FillBackColor, kSchemeColor},
+        {ShapeProperty::FillBooleans, kSolidFill},
+        {ShapeProperty::LineColor, kSchemeColor | kDefaultLineScheme},
+        {ShapeProperty::LineBooleans, kSolidLine},
+        {ShapeProperty::ShadowColor, kSchemeColor | kDefaultShadowScheme}};
+    for (const auto& [id, value] : properties) {
+        writer.U16(static_cast<std::uint16_t>(id));
+        writer.U32(value);
+    }
+    writer.EndRecord();
+
+    writer.BeginRecord(RecordType::SplitMenuColors, 0, kSplitMenuColorCount);
+    for (std::uint32_t color : kSplitMenuColors)
+        writer.U32(color);
+    writer.EndRecord();
+}
 
 } // namespace
 
@@ -33,6 +84,7 @@ void CDocumentRecords::Write(CRecordWriter& writer) const
     // Some readers take the first slide list as the masters' whatever its
     // instance says, so the master list always comes first.
     WriteMasterList(writer);
+    WriteDocInfoList(writer);
     WriteSlideHeadersFooters(writer);
     if (!m_slides.empty())
         WriteSlideList(writer);
@@ -50,6 +102,32 @@ void WriteSlideHeadersFooters(CRecordWriter& writer)
     writer.BeginRecord(RecordType::HeadersFootersAtom);
     writer.U16(0); // date format
     writer.U16(0); // no date, slide number, header or footer shown
+    writer.EndRecord();
+    writer.EndRecord();
+}
+
+// Optional in the format, but PowerPoint writes the slide view's settings in
+// every file.
+void WriteDocInfoList(CRecordWriter& writer)
+{
+    writer.BeginContainer(RecordType::List);
+    writer.BeginContainer(RecordType::SlideViewInfo);
+    writer.BeginRecord(RecordType::SlideViewInfoAtom);
+    writer.U8(0); // guides hidden
+    writer.U8(kSnapToGrid);
+    writer.U8(0); // no snapping to shapes
+    writer.EndRecord();
+    writer.BeginRecord(RecordType::ViewInfoAtom);
+    WriteScale(writer); // current zoom
+    WriteScale(writer); // the zoom before it
+    writer.I32(kViewWidth);
+    writer.I32(kViewHeight);
+    writer.I32(kViewOriginX);
+    writer.I32(kViewOriginY);
+    writer.U8(1); // zoom follows the window
+    writer.U8(0); // not in draft mode
+    writer.U16(0);
+    writer.EndRecord();
     writer.EndRecord();
     writer.EndRecord();
 }
@@ -100,6 +178,7 @@ void CDocumentRecords::WriteDrawingGroup(CRecordWriter& writer) const
         writer.U32(drawing->LastShapeId() - base + 1);
     }
     writer.EndRecord();
+    WriteDefaultShapeProperties(writer);
     writer.EndRecord();
     writer.EndRecord();
 }

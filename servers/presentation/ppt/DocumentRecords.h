@@ -43,3 +43,6 @@ private:
 // The document-wide header and footer settings of the slides, all off; they
 // follow the master list in every document we write.
 void WriteSlideHeadersFooters(CRecordWriter& writer);
+
+// The document's view settings (its DocInfoList), as PowerPoint writes them.
+void WriteDocInfoList(CRecordWriter& writer);

@@ -8,7 +8,6 @@
 namespace {
 
 constexpr std::uint32_t kBackgroundOffset = 1;
-constexpr std::uint32_t kLockAgainstGrouping = 0x00040004;
 
 struct Property
 {
@@ -115,7 +114,9 @@ void CDrawingRecords::WritePlaceholder(CRecordWriter& writer, const PlaceholderS
     const std::uint32_t masterFlag = shape.masterShapeId != 0 ? kShapeHaveMaster : 0;
     WriteShapeAtom(writer, kShapeTypeRectangle, shape.shapeId,
                    kShapeHaveAnchor | kShapeHaveSpt | masterFlag);
-    std::vector<Property> properties{{ShapeProperty::LockAgainstGrouping, kLockAgainstGrouping},
+    const std::uint32_t protection =
+        shape.masterShapeId != 0 ? kSlidePlaceholderProtection : kMasterPlaceholderProtection;
+    std::vector<Property> properties{{ShapeProperty::Protection, protection},
                                      {ShapeProperty::FillBooleans, kNoFill},
                                      {ShapeProperty::LineBooleans, kNoLine}};
     if (shape.anchorMiddle)

@@ -10,6 +10,8 @@
 namespace {
 
 constexpr std::uint16_t kDefaultFontSize = 18;
+// East-Asian line breaking at the level PowerPoint sets by default.
+constexpr std::uint32_t kKinsokuLevel = 1;
 
 } // namespace
 
@@ -18,6 +20,11 @@ CEnvironmentRecords::CEnvironmentRecords(const DesignDescription& design) : m_de
 void CEnvironmentRecords::Write(CRecordWriter& writer) const
 {
     writer.BeginContainer(RecordType::Environment);
+    writer.BeginContainer(RecordType::Kinsoku, kKinsokuInstance);
+    writer.BeginRecord(RecordType::KinsokuAtom, 0, kKinsokuAtomInstance);
+    writer.U32(kKinsokuLevel);
+    writer.EndRecord();
+    writer.EndRecord();
     WriteFontCollection(writer);
     WriteTextDefaults(writer);
     CTextStyles(TextType::Other, m_design).Write(writer);

@@ -71,5 +71,8 @@ void CMasterRecords::Write(CRecordWriter& writer) const
         CTextStyles(type, m_design).Write(writer);
     m_drawing.Write(writer);
     CSlideRecords::WriteColorScheme(writer, kSchemeCurrent, m_design.colorScheme);
+    writer.BeginRecord(RecordType::CString, 0, kMasterNameInstance);
+    writer.Utf16(m_design.name);
+    writer.EndRecord();
     writer.EndRecord();
 }

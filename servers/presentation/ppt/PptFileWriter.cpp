@@ -78,6 +78,7 @@ std::vector<std::uint8_t> CPptFileWriter::Assemble(const PptStreams& streams)
 {
     CCompoundFileWriter file;
     file.SetRootClassId(kPresentationClassId);
+    file.SetSummary(streams.summary);
     file.AddStream(kCurrentUserStreamName, streams.currentUser);
     file.AddStream(kDocumentStreamName, streams.document);
     if (!streams.pictures.empty())

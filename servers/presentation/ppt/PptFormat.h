@@ -22,6 +22,9 @@ enum class RecordType : std::uint16_t
     Environment = 0x03F2,
     SlidePersistAtom = 0x03F3,
     MainMaster = 0x03F8,
+    SlideViewInfo = 0x03FA,
+    ViewInfoAtom = 0x03FD,
+    SlideViewInfoAtom = 0x03FE,
     DrawingGroup = 0x040B,
     Drawing = 0x040C,
     List = 0x07D0,
@@ -40,6 +43,8 @@ enum class RecordType : std::uint16_t
     TextSIExceptionAtom = 0x0FA9,
     FontEntityAtom = 0x0FB7,
     CString = 0x0FBA,
+    Kinsoku = 0x0FC8,
+    KinsokuAtom = 0x0FD2,
     HeadersFooters = 0x0FD9,
     HeadersFootersAtom = 0x0FDA,
     SlideListWithText = 0x0FF0,
@@ -59,6 +64,7 @@ enum class RecordType : std::uint16_t
     ClientTextbox = 0xF00D,
     ClientAnchor = 0xF010,
     ClientData = 0xF011,
+    SplitMenuColors = 0xF11E,
 };
 
 constexpr std::uint16_t RecordTypeValue(RecordType type) noexcept
@@ -76,6 +82,10 @@ inline constexpr std::uint8_t kFoptVersion = 3;
 // SlideListWithText instances.
 inline constexpr std::uint16_t kSlideListSlides = 0;
 inline constexpr std::uint16_t kSlideListMasters = 1;
+// Kinsoku and KinsokuAtom instances, and the CString instance that names a master.
+inline constexpr std::uint16_t kKinsokuInstance = 2;
+inline constexpr std::uint16_t kKinsokuAtomInstance = 3;
+inline constexpr std::uint16_t kMasterNameInstance = 2;
 // HeadersFooters instance of the slides' settings.
 inline constexpr std::uint16_t kHeadersFootersSlides = 3;
 // ColorSchemeAtom instances.
@@ -169,19 +179,36 @@ inline constexpr std::uint16_t kShapeTypeRectangle = 1;
 // FOPT property ids (bit 15 marks complex data appended after the table).
 enum class ShapeProperty : std::uint16_t
 {
-    LockAgainstGrouping = 0x007F,
+    Protection = 0x007F,
     AnchorText = 0x0087,
     FillColor = 0x0181,
+    FillBackColor = 0x0183,
     FillBooleans = 0x01BF,
+    LineColor = 0x01C0,
     LineBooleans = 0x01FF,
+    ShadowColor = 0x0201,
     HspMaster = 0x0301,
     ShapeBooleans = 0x033F,
     Name = 0x0380,
 };
 inline constexpr std::uint16_t kComplexProperty = 0x8000;
+// Protection booleans: each lock bit counts only when its "use" bit, 16 places
+// higher, is set; a use bit with a clear lock bit states "not locked".
+inline constexpr std::uint32_t kLockAgainstGrouping = 0x00000001;
+inline constexpr std::uint32_t kLockText = 0x00000004;
+inline constexpr std::uint32_t kUseLockAgainstGrouping = 0x00010000;
+inline constexpr std::uint32_t kUseLockText = 0x00040000;
+// What PowerPoint stores: a slide placeholder's text is editable; a master
+// placeholder is also kept out of groups.
+inline constexpr std::uint32_t kSlidePlaceholderProtection = kUseLockText;
+inline constexpr std::uint32_t kMasterPlaceholderProtection =
+    kUseLockText | kUseLockAgainstGrouping | kLockAgainstGrouping;
 inline constexpr std::uint32_t kNoFill = 0x00100000; // fUsefFilled set, fFilled clear
 inline constexpr std::uint32_t kNoLine = 0x00080000; // fUsefLine set, fLine clear
 inline constexpr std::uint32_t kSolidFill = 0x00100010;
+inline constexpr std::uint32_t kSolidLine = 0x00080008;
+// A colour property that names an entry of the colour scheme.
+inline constexpr std::uint32_t kSchemeColor = 0x08000000;
 inline constexpr std::uint32_t kIsBackground = 0x00010001;
 inline constexpr std::uint32_t kAnchorMiddle = 1;
 

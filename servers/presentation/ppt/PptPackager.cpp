@@ -9,6 +9,7 @@
 #include "TemplateDesign.h"
 #include "TemplateDocumentRecords.h"
 
+#include <ctime>
 #include <map>
 #include <stdexcept>
 
@@ -18,6 +19,32 @@ constexpr std::uint32_t kMasterPersistId = 2;
 constexpr std::uint32_t kFirstSlidePersistId = 3;
 constexpr std::uint32_t kMasterDrawingId = 1;
 constexpr std::uint32_t kFirstSlideDrawingId = 2;
+constexpr const char* kApplicationName = "Quillon";
+
+// The document's title, as PowerPoint takes it: the title slide's title, or
+// else the first slide's.
+std::string DocumentTitle(const PresentationDocument& document)
+{
+    const SlideData* chosen = document.slides.empty() ? nullptr : &document.slides.front();
+    for (const SlideData& slide : document.slides) {
+        if (slide.layout == 1) {
+            chosen = &slide;
+            break;
+        }
+    }
+    if (!chosen)
+        return {};
+    for (const Placeholder& placeholder : chosen->placeholders) {
+        if (placeholder.kind != PlaceholderKind::CenterTitle &&
+            placeholder.kind != PlaceholderKind::Title)
+            continue;
+        std::string title;
+        for (const TextParagraph& paragraph : placeholder.paragraphs)
+            title += (title.empty() ? "" : " ") + paragraph.text;
+        return title;
+    }
+    return {};
+}
 
 } // namespace
 
@@ -62,18 +89,27 @@ PptStreams CPptPackager::Package(const PresentationDocument& document) const
             static_cast<std::uint32_t>(writer.Size());
         slides[i].Write(writer);
     }
-    return Finish(writer, std::move(offsets));
+    return Finish(writer, std::move(offsets), document);
 }
 
 PptStreams CPptPackager::Finish(CRecordWriter& writer,
-                                std::map<std::uint32_t, std::uint32_t> offsets) const
+                                std::map<std::uint32_t, std::uint32_t> offsets,
+                                const PresentationDocument& document) const
 {
     CPersistRecords persist(std::move(offsets), kFirstSlideId);
     persist.Write(writer);
 
     CRecordWriter user;
-    CCurrentUserRecord(persist.UserEditOffset(), m_userName).Write(user);
-    return {writer.Take(), user.Take(), {}};
+    const CCurrentUserRecord currentUser(persist.UserEditOffset(), m_userName);
+    currentUser.Write(user);
+
+    DocumentSummary summary;
+    summary.title = DocumentTitle(document);
+    summary.author = currentUser.UserName();
+    summary.application = kApplicationName;
+    summary.created = summary.saved = static_cast<std::int64_t>(std::time(nullptr));
+    summary.slideCount = static_cast<int>(document.slides.size());
+    return {writer.Take(), user.Take(), {}, std::move(summary)};
 }
 
 namespace {
@@ -128,7 +164,7 @@ PptStreams CPptPackager::PackageAround(const TemplateDesign& design,
             static_cast<std::uint32_t>(writer.Size());
         slides[i].Write(writer);
     }
-    PptStreams streams = Finish(writer, std::move(offsets));
+    PptStreams streams = Finish(writer, std::move(offsets), document);
     streams.pictures = design.pictures;
     return streams;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DesignDescription.h"
+#include "DocumentSummary.h"
 #include "PresentationDocument.h"
 
 class CRecordWriter;
@@ -10,12 +11,13 @@ class CRecordWriter;
 #include <string>
 #include <vector>
 
-// The two streams of a presentation file.
+// The streams of a presentation file.
 struct PptStreams
 {
     std::vector<std::uint8_t> document;    // "PowerPoint Document"
     std::vector<std::uint8_t> currentUser; // "Current User"
     std::vector<std::uint8_t> pictures;    // "Pictures"; empty: no such stream
+    DocumentSummary summary;               // the two property-set streams
 };
 
 struct TemplateDesign;
@@ -43,7 +45,8 @@ public:
 private:
     PptStreams PackageAround(const TemplateDesign& design,
                              const PresentationDocument& document) const;
-    PptStreams Finish(CRecordWriter& writer, std::map<std::uint32_t, std::uint32_t> offsets) const;
+    PptStreams Finish(CRecordWriter& writer, std::map<std::uint32_t, std::uint32_t> offsets,
+                      const PresentationDocument& document) const;
 
     std::string m_userName;
     DesignDescription m_design;

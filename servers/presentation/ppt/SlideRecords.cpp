@@ -120,11 +120,11 @@ std::vector<PlaceholderShape> CSlideRecords::BuildShapes(const SlideData& slide)
         shape.masterShapeId =
             role.isTitle ? m_placement.masterTitleShapeId : m_placement.masterBodyShapeId;
         shape.name = Utf8ToUtf16(placeholder.name);
-        if (CTextRecords::HasText(placeholder.paragraphs)) {
-            const auto index = static_cast<std::uint16_t>(m_texts.size());
-            m_texts.emplace_back(role.textType, index, placeholder.paragraphs);
-            shape.outlineTextIndex = index;
-        }
+        // Every text placeholder has its outline entry, empty ones too, so
+        // the n-th entry of the slide list is the n-th placeholder's.
+        const auto index = static_cast<std::uint16_t>(m_texts.size());
+        m_texts.emplace_back(role.textType, index, placeholder.paragraphs);
+        shape.outlineTextIndex = index;
         if (i < kPlaceholderTypeSlots)
             m_types[i] = role.placement;
         shapes.push_back(std::move(shape));

@@ -46,6 +46,7 @@ void CTemplateDocumentRecords::Write(CRecordWriter& writer) const
         writer.Bytes(m_design.environment);
     WriteDrawingGroup(writer);
     WriteMasterList(writer);
+    WriteDocInfoList(writer);
     WriteSlideHeadersFooters(writer);
     if (!m_slides.empty()) {
         writer.BeginContainer(RecordType::SlideListWithText, kSlideListSlides);

@@ -31,8 +31,10 @@ std::u16string ParagraphChars(const std::string& text)
 
 CTextRecords::CTextRecords(TextType type, std::uint16_t index,
                            const std::vector<TextParagraph>& paragraphs)
-    : m_type(type), m_index(index)
+    : m_type(type), m_index(index), m_empty(!HasText(paragraphs))
 {
+    if (m_empty)
+        return;
     for (std::size_t i = 0; i < paragraphs.size(); ++i) {
         const std::u16string chars = ParagraphChars(paragraphs[i].text);
         m_chars += chars;
@@ -49,6 +51,8 @@ void CTextRecords::Write(CRecordWriter& writer) const
     writer.BeginRecord(RecordType::TextHeaderAtom, 0, m_index);
     writer.U32(static_cast<std::uint32_t>(m_type));
     writer.EndRecord();
+    if (m_empty)
+        return;
 
     writer.BeginRecord(RecordType::TextCharsAtom);
     writer.Utf16(m_chars);

@@ -22,8 +22,8 @@ public:
 
     void Write(CRecordWriter& writer) const;
 
-    // A placeholder with a single empty paragraph stores no text at all, as
-    // PowerPoint does for an untouched placeholder.
+    // A placeholder with a single empty paragraph keeps only its header: that
+    // is how PowerPoint stores an untouched placeholder's outline entry.
     static bool HasText(const std::vector<TextParagraph>& paragraphs);
     // The document model counts levels 1..5 (0 meaning the top level); the
     // file counts 0..4.
@@ -38,6 +38,7 @@ private:
 
     TextType m_type;
     std::uint16_t m_index;
+    bool m_empty;
     std::u16string m_chars;
     std::vector<ParagraphRun> m_runs;
 };

@@ -4,8 +4,11 @@
 #include "CompoundFileReader.h"
 #include "PptFormat.h"
 #include "PptReader.h"
+#include "RecordInventory.h"
 #include "SampleDocuments.h"
 
+#include <algorithm>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -63,6 +66,13 @@ protected:
         std::ifstream in(path, std::ios::binary);
         return Bytes(std::istreambuf_iterator<char>(in), {});
     }
+    // The presentation's streams; the property sets carry the time of saving.
+    static std::vector<Bytes> PptStreamsOf(const Bytes& file)
+    {
+        const CCompoundFileReader reader(file);
+        return {*reader.ReadStream(kDocumentStreamName),
+                *reader.ReadStream(kCurrentUserStreamName)};
+    }
     std::vector<std::string> FolderEntries() const
     {
         std::vector<std::string> names;
@@ -101,7 +111,8 @@ TEST_F(PptFileWriterTest, TemplateFormatWritesTheSameBinaryFormat)
     const PresentationDocument document = SampleDocuments::WorkedExample();
     CPptFileWriter().Write(document, (m_folder / "a.ppt").string(), 1);
     CPptFileWriter().Write(document, (m_folder / "a.pot").string(), 5);
-    EXPECT_EQ(ReadFile(m_folder / "a.ppt"), ReadFile(m_folder / "a.pot"));
+    EXPECT_EQ(PptStreamsOf(ReadFile(m_folder / "a.ppt")),
+              PptStreamsOf(ReadFile(m_folder / "a.pot")));
 }
 
 TEST_F(PptFileWriterTest, ReplacesAnExistingFile)
@@ -109,7 +120,39 @@ TEST_F(PptFileWriterTest, ReplacesAnExistingFile)
     const fs::path path = m_folder / "deck.ppt";
     std::ofstream(path) << "old content";
     CPptFileWriter().Write(SampleDocuments::WorkedExample(), path.string(), 1);
-    EXPECT_EQ(ReadFile(path), CPptFileWriter::Build(SampleDocuments::WorkedExample()));
+    EXPECT_EQ(PptStreamsOf(ReadFile(path)),
+              PptStreamsOf(CPptFileWriter::Build(SampleDocuments::WorkedExample())));
+}
+
+TEST_F(PptFileWriterTest, DocumentPropertiesNameTitleAuthorProgramTimesAndSlides)
+{
+    const std::string path = (m_folder / "deck.ppt").string();
+    PresentationDocument document = SampleDocuments::WorkedExample();
+    // The title slide's title, wherever that slide is.
+    std::swap(document.slides[0], document.slides[1]);
+    const auto before = static_cast<std::int64_t>(std::time(nullptr));
+    CPptFileWriter().Write(document, path, 1);
+    const auto after = static_cast<std::int64_t>(std::time(nullptr));
+
+    const CCompoundFileReader file(path);
+    const std::optional<DocumentSummary> summary = file.ReadSummary();
+    ASSERT_TRUE(summary.has_value());
+    EXPECT_EQ(summary->title, "Quarterly Review");
+    // The name that the Current User stream holds.
+    const Bytes user = *file.ReadStream(kCurrentUserStreamName);
+    EXPECT_EQ(summary->author, std::string(user.begin() + 8 + 0x14, user.begin() + 8 + 0x14 + 7));
+    EXPECT_EQ(summary->author, "Quillon");
+    EXPECT_EQ(summary->application, "Quillon");
+    EXPECT_EQ(summary->slideCount, 3);
+    EXPECT_GE(summary->created, before);
+    EXPECT_LE(summary->saved, after);
+    EXPECT_EQ(summary->created, summary->saved);
+
+    CPptFileWriter().Write({}, path, 1);
+    const std::optional<DocumentSummary> empty = CCompoundFileReader(path).ReadSummary();
+    ASSERT_TRUE(empty.has_value());
+    EXPECT_EQ(empty->title, "");
+    EXPECT_EQ(empty->slideCount, 0);
 }
 
 // Whenever the sink fails, the old file survives and no temporary file stays.
@@ -126,6 +169,42 @@ TEST_F(PptFileWriterTest, FailedWriteLeavesTheOldFileIntact)
         EXPECT_EQ(ReadFile(path), (Bytes{'o', 'l', 'd', ' ', 'c', 'o', 'n', 't', 'e', 'n', 't'}));
         EXPECT_EQ(FolderEntries(), std::vector<std::string>{"deck.ppt"}) << "budget " << budget;
     }
+}
+
+// The records that every PowerPoint-saved file of the surveyed corpus holds
+// (servers/presentation/ppt/README.md); a file of ours must hold them too.
+TEST_F(PptFileWriterTest, HoldsEveryRecordPowerPointAlwaysWrites)
+{
+    const std::vector<std::string> always{
+        "stream \\5SummaryInformation",
+        "stream \\5DocumentSummaryInformation",
+        "Document/Environment/Kinsoku/KinsokuAtom",
+        "Document/Environment/TextMasterStyleAtom[4]",
+        "Document/DrawingGroup/DggContainer/FOPT",
+        "Document/DrawingGroup/DggContainer/SplitMenuColors",
+        "Document/List/SlideViewInfo[0]/SlideViewInfoAtom",
+        "Document/List/SlideViewInfo[0]/ViewInfoAtom",
+        "Document/SlideListWithText[1]/SlidePersistAtom",
+        "Document/SlideListWithText[0]/TextHeaderAtom",
+        "MainMaster/CString[2]",
+        "Slide/Drawing/DgContainer/SpgrContainer/SpContainer/ClientTextbox/OutlineTextRefAtom"};
+    const std::vector<std::string> ours = CRecordInventory::Of(
+        CCompoundFileReader(CPptFileWriter::Build(SampleDocuments::WorkedExample())));
+    for (const std::string& path : always)
+        EXPECT_NE(std::find(ours.begin(), ours.end(), path), ours.end()) << path;
+
+    CRecordInventory survey;
+    survey.Add(ours);
+    survey.Add({"Document", "Unseen"});
+    ASSERT_EQ(survey.FileCount(), 2u);
+    const auto counts = survey.Counts();
+    ASSERT_EQ(counts.size(), ours.size() + 1);
+    EXPECT_EQ(counts.front(), std::make_pair(ours.front(), std::size_t{1}));
+    EXPECT_EQ(counts.back(), std::make_pair(std::string("Unseen"), std::size_t{1}));
+    const auto document = std::find_if(counts.begin(), counts.end(),
+                                       [](const auto& entry) { return entry.first == "Document"; });
+    ASSERT_NE(document, counts.end());
+    EXPECT_EQ(document->second, 2u);
 }
 
 TEST_F(PptFileWriterTest, MissingFolderIsNamed)
