@@ -7,7 +7,8 @@
 
 // Compares the slides a reader converted to OpenDocument with the document
 // we saved: one frame of the right class per placeholder, in order, with the
-// placeholder's paragraphs and levels (an empty placeholder shows none).
+// placeholder's paragraphs and levels (an empty placeholder shows none, or
+// one empty paragraph).
 enum class OdfReader
 {
     Impress, // names its layouts; keeps every placeholder's class
