@@ -1,6 +1,7 @@
 #include "CompoundFileReader.h"
 
 #include "GsfHandle.h"
+#include "GsfLogFilter.h"
 
 #include <gsf/gsf-infile-msole.h>
 #include <gsf/gsf-infile.h>
@@ -11,6 +12,7 @@
 
 CCompoundFileReader::CCompoundFileReader(const std::string& path)
 {
+    FilterGsfLog();
     gsf_init();
     GError* rawError = nullptr;
     GsfInput* input = gsf_input_stdio_new(path.c_str(), &rawError);
@@ -23,6 +25,7 @@ CCompoundFileReader::CCompoundFileReader(const std::string& path)
 
 CCompoundFileReader::CCompoundFileReader(const std::vector<std::uint8_t>& bytes) : m_bytes(bytes)
 {
+    FilterGsfLog();
     gsf_init();
     GsfInput* input =
         gsf_input_memory_new(m_bytes.data(), static_cast<gsf_off_t>(m_bytes.size()), FALSE);
