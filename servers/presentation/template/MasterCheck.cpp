@@ -41,11 +41,38 @@ std::optional<std::string> DrawingOf(const RecordNode& master)
     return std::nullopt;
 }
 
+// Shape property tables: six bytes a property, then the data of the complex
+// ones, which must lie within the record.
+bool PropertiesFit(const CRecordReader& reader, const RecordNode& node)
+{
+    constexpr std::uint16_t kFopt = 0xF00B;
+    constexpr std::uint16_t kSecondaryFopt = 0xF121;
+    constexpr std::uint16_t kTertiaryFopt = 0xF122;
+    constexpr std::uint16_t kComplex = 0x8000;
+    if (node.type == kFopt || node.type == kSecondaryFopt || node.type == kTertiaryFopt) {
+        const std::uint64_t table = 6 * std::uint64_t{node.instance};
+        if (table > node.length)
+            return false;
+        std::uint64_t complex = 0;
+        for (std::size_t i = 0; i < node.instance; ++i) {
+            const std::size_t at = node.PayloadOffset() + 6 * i;
+            if (reader.U16(at) & kComplex)
+                complex += reader.U32(at + 2);
+        }
+        return complex <= node.length - table;
+    }
+    for (const RecordNode& child : node.children) {
+        if (!PropertiesFit(reader, child))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 namespace MasterCheck {
 
-std::optional<std::string> Master(const RecordNode& master, bool main)
+std::optional<std::string> Master(const CRecordReader& reader, const RecordNode& master, bool main)
 {
     const RecordNode* atom = master.Child(RecordTypeValue(RecordType::SlideAtom));
     if (!atom || atom->length < kSlideAtomLength)
@@ -65,7 +92,11 @@ std::optional<std::string> Master(const RecordNode& master, bool main)
                 return "lacks a text style";
         }
     }
-    return DrawingOf(master);
+    if (auto missing = DrawingOf(master))
+        return missing;
+    if (!PropertiesFit(reader, master))
+        return "has shape properties longer than their record";
+    return std::nullopt;
 }
 
 std::optional<std::string> Environment(const RecordNode* environment)

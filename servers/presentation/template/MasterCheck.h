@@ -11,8 +11,9 @@
 namespace MasterCheck {
 
 // A main master (main) or title master: its slide atom, colour scheme and
-// drawing with its shape group; a main master also its text styles.
-std::optional<std::string> Master(const RecordNode& master, bool main);
+// drawing with its shape group, whose shape properties fit their records; a
+// main master also its text styles.
+std::optional<std::string> Master(const CRecordReader& reader, const RecordNode& master, bool main);
 
 // The document's text environment: its fonts and the style of other text,
 // which every master's text styles build on.

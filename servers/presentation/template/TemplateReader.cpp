@@ -207,7 +207,7 @@ TemplateMaster CTemplateReader::ReadMaster(const RecordNode& entry, std::uint32_
     const bool main = container.type == RecordTypeValue(RecordType::MainMaster);
     if (!main && container.type != RecordTypeValue(RecordType::Slide))
         Fail("its master list names something that is not a master");
-    if (const auto missing = MasterCheck::Master(container, main))
+    if (const auto missing = MasterCheck::Master(m_reader, container, main))
         Fail("a master " + *missing + ", so it cannot be copied whole: the file is damaged");
     if (!TextPropCheck::TextWhole(m_reader, container))
         Fail("a master's text formatting cannot be read, so it cannot be copied whole: the file "
