@@ -217,6 +217,40 @@ TEST(TemplateLoader, NamesTheFileAndWhatIsWrongWithIt)
     EXPECT_NE(ErrorOf(truncated).find("/talks/design.pot"), std::string::npos);
 }
 
+// Templates whose masters cannot be copied whole, each of which once gave a
+// presentation that readers refuse: a clear refusal instead.
+TEST(TemplateLoader, RefusesTemplatesWhoseMastersAreDamaged)
+{
+    int count = 0;
+    for (const auto& entry : fs::directory_iterator(QUILLON_TEST_DATA "/damaged-templates")) {
+        if (entry.path().extension() != ".pot")
+            continue;
+        ++count;
+        SCOPED_TRACE(entry.path().filename().string());
+        try {
+            CPotTemplateLoader().Load(entry.path().string());
+            ADD_FAILURE() << "accepted";
+        } catch (const CTemplateError& error) {
+            EXPECT_NE(std::string(error.what()).find("damaged"), std::string::npos) << error.what();
+        }
+    }
+    EXPECT_EQ(count, 12);
+}
+
+// libgsf asserts on some truncated compound files; only our message may
+// reach the user.
+TEST(TemplateLoader, PrintsNothingOfItsLibrariesOnADamagedFile)
+{
+    const std::vector<std::uint8_t> whole = CPptFileWriter::Assemble(OwnTemplateStreams());
+    for (std::size_t size = 512; size < whole.size(); size += 512) {
+        const std::vector<std::uint8_t> cut(whole.begin(),
+                                            whole.begin() + static_cast<std::ptrdiff_t>(size));
+        testing::internal::CaptureStderr();
+        EXPECT_NE(ErrorOf(cut), "no error");
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << size << " bytes";
+    }
+}
+
 TEST(TemplateLoader, LoadsATemplateFileSavedByOurWriter)
 {
     CScratchFolder dir;
