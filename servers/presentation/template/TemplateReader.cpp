@@ -1,6 +1,7 @@
 #include "TemplateReader.h"
 
 #include "MasterCheck.h"
+#include "MasterCopy.h"
 #include "MasterShapes.h"
 #include "TextPropCheck.h"
 
@@ -216,7 +217,7 @@ TemplateMaster CTemplateReader::ReadMaster(const RecordNode& entry, std::uint32_
     masterIdRef = m_reader.U32(atom->PayloadOffset() + 12);
 
     TemplateMaster master;
-    master.container = Copy(container);
+    master.container = CopyMaster(m_reader, container);
     master.masterId = m_reader.U32(entry.PayloadOffset() + 12);
     master.isTitleMaster = !main;
     MasterShapes::DrawingIds(m_reader, container, master);
