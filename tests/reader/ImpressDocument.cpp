@@ -2,14 +2,38 @@
 
 #include <QFile>
 #include <QXmlStreamReader>
+#include <map>
 #include <stdexcept>
 
 namespace {
 
+using StyleMap = std::map<QString, QString>;
+
+// Presentation style name to the class of the master frame that uses it.
+StyleMap MasterFrameClasses(const QByteArray& stylesXml)
+{
+    StyleMap classes;
+    QXmlStreamReader xml(stylesXml);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement ||
+            xml.qualifiedName() != u"draw:frame")
+            continue;
+        const QXmlStreamAttributes attributes = xml.attributes();
+        if (attributes.hasAttribute("presentation:class"))
+            classes[attributes.value("presentation:style-name").toString()] =
+                attributes.value("presentation:class").toString();
+    }
+    if (xml.hasError())
+        throw std::runtime_error(xml.errorString().toStdString());
+    return classes;
+}
+
 class CImpressParser
 {
 public:
-    explicit CImpressParser(QXmlStreamReader& xml) : m_xml(xml) {}
+    explicit CImpressParser(QXmlStreamReader& xml, StyleMap masterClasses = {})
+        : m_xml(xml), m_masterClasses(std::move(masterClasses))
+    {}
 
     std::vector<ImpressPage> Parse()
     {
@@ -39,11 +63,15 @@ private:
                                {}});
         } else if (name == u"presentation:notes") {
             m_inNotes = true;
-        } else if (name == u"draw:frame" && !m_inNotes && !m_pages.empty() &&
-                   attributes.hasAttribute("presentation:class")) {
-            m_pages.back().frames.push_back(
-                {attributes.value("presentation:class").toString().toStdString(), {}});
-            m_inFrame = true;
+        } else if (name == u"style:style" && attributes.value("style:family") == u"presentation") {
+            m_parentStyles[attributes.value("style:name").toString()] =
+                attributes.value("style:parent-style-name").toString();
+        } else if (name == u"draw:frame" && !m_inNotes && !m_pages.empty()) {
+            const QString frameClass = ClassOf(attributes);
+            if (!frameClass.isEmpty()) {
+                m_pages.back().frames.push_back({frameClass.toStdString(), {}});
+                m_inFrame = true;
+            }
         } else if (name == u"text:list" && m_inFrame) {
             ++m_listDepth;
         } else if (name == u"text:p" && m_inFrame) {
@@ -77,7 +105,26 @@ private:
         }
     }
 
+    // A frame that no longer is a placeholder keeps its class through the
+    // master frame its style derives from.
+    QString ClassOf(const QXmlStreamAttributes& attributes) const
+    {
+        if (attributes.hasAttribute("presentation:class"))
+            return attributes.value("presentation:class").toString();
+        QString style = attributes.value("presentation:style-name").toString();
+        for (int depth = 0; depth < 8 && !style.isEmpty(); ++depth) {
+            const auto master = m_masterClasses.find(style);
+            if (master != m_masterClasses.end())
+                return master->second;
+            const auto parent = m_parentStyles.find(style);
+            style = parent == m_parentStyles.end() ? QString() : parent->second;
+        }
+        return {};
+    }
+
     QXmlStreamReader& m_xml;
+    const StyleMap m_masterClasses;
+    StyleMap m_parentStyles;
     std::vector<ImpressPage> m_pages;
     bool m_inNotes = false;
     bool m_inFrame = false;
@@ -95,4 +142,11 @@ std::vector<ImpressPage> ReadImpressDocument(const QString& path)
         throw std::runtime_error("cannot open " + path.toStdString());
     QXmlStreamReader xml(&file);
     return CImpressParser(xml).Parse();
+}
+
+std::vector<ImpressPage> ReadImpressContent(const QByteArray& contentXml,
+                                            const QByteArray& stylesXml)
+{
+    QXmlStreamReader xml(contentXml);
+    return CImpressParser(xml, MasterFrameClasses(stylesXml)).Parse();
 }

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <string>
 #include <vector>
 
-// What LibreOffice Impress made of a presentation, read from the flat
-// OpenDocument file it converts to.
+// What a reader made of a presentation, read from the OpenDocument file it
+// converts to (LibreOffice Impress: flat .fodp; Calligra Stage: .odp).
 struct ImpressParagraph
 {
     std::string text;
@@ -27,3 +28,9 @@ struct ImpressPage
 // Reads the slides of a .fodp file (notes pages left out). Throws
 // std::runtime_error when the XML is not well formed.
 std::vector<ImpressPage> ReadImpressDocument(const QString& path);
+
+// The same from the content.xml and styles.xml of a packaged OpenDocument
+// file. A frame whose placeholder mark was dropped counts with the class of
+// the master frame its style derives from.
+std::vector<ImpressPage> ReadImpressContent(const QByteArray& contentXml,
+                                            const QByteArray& stylesXml);

@@ -1,6 +1,7 @@
 #include "CompoundFileReader.h"
 
 #include "GsfHandle.h"
+#include "GsfLogFilter.h"
 #include "SummaryStreams.h"
 
 #include <gsf/gsf-infile-msole.h>
@@ -12,6 +13,7 @@
 
 CCompoundFileReader::CCompoundFileReader(const std::string& path)
 {
+    FilterGsfLog();
     gsf_init();
     GError* rawError = nullptr;
     GsfInput* input = gsf_input_stdio_new(path.c_str(), &rawError);
@@ -24,6 +26,7 @@ CCompoundFileReader::CCompoundFileReader(const std::string& path)
 
 CCompoundFileReader::CCompoundFileReader(const std::vector<std::uint8_t>& bytes) : m_bytes(bytes)
 {
+    FilterGsfLog();
     gsf_init();
     GsfInput* input =
         gsf_input_memory_new(m_bytes.data(), static_cast<gsf_off_t>(m_bytes.size()), FALSE);
@@ -59,9 +62,23 @@ std::vector<std::string> CCompoundFileReader::StreamNames() const
 std::optional<std::vector<std::uint8_t>>
 CCompoundFileReader::ReadStream(const std::string& name) const
 {
-    GsfHandle<GsfInput> stream(gsf_infile_child_by_name(m_file, name.c_str()));
-    if (!stream)
-        return std::nullopt;
+    // Storages are walked down by the path's parts; names never hold a "/".
+    GsfHandle<GsfInput> stream(GSF_INPUT(g_object_ref(m_file)));
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t slash = name.find('/', start);
+        const std::string part = name.substr(start, slash - start);
+        if (!GSF_IS_INFILE(stream.get()))
+            return std::nullopt;
+        stream.reset(gsf_infile_child_by_name(GSF_INFILE(stream.get()), part.c_str()));
+        if (!stream)
+            return std::nullopt;
+        if (slash == std::string::npos)
+            break;
+        start = slash + 1;
+    }
+    if (GSF_IS_INFILE(stream.get()) && gsf_infile_num_children(GSF_INFILE(stream.get())) >= 0)
+        return std::nullopt; // a storage, not a stream
     const auto size = static_cast<std::size_t>(gsf_input_size(stream.get()));
     std::vector<std::uint8_t> bytes(size);
     if (size > 0 && !gsf_input_read(stream.get(), size, bytes.data()))

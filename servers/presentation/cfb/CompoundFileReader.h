@@ -20,7 +20,8 @@ public:
     CCompoundFileReader& operator=(const CCompoundFileReader&) = delete;
 
     std::vector<std::string> StreamNames() const;
-    // The stream's bytes, or nothing when there is no such stream.
+    // The stream's bytes, or nothing when there is no such stream. A stream
+    // inside a storage is named by its path, "Storage/Stream".
     std::optional<std::vector<std::uint8_t>> ReadStream(const std::string& name) const;
     // The document properties, or nothing when the file stores none.
     std::optional<DocumentSummary> ReadSummary() const;

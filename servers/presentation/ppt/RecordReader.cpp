@@ -1,5 +1,6 @@
 #include "RecordReader.h"
 
+#include "ContainerTypes.h"
 #include "PptFormat.h"
 
 #include <stdexcept>
@@ -14,7 +15,7 @@ constexpr int kMaxDepth = 64;
 
 bool RecordNode::IsContainer() const
 {
-    return version == kContainerVersion;
+    return version == kContainerVersion && IsContainerType(type);
 }
 
 std::size_t RecordNode::PayloadOffset() const

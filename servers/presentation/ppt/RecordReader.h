@@ -14,6 +14,7 @@ struct RecordNode
     std::uint32_t length = 0;
     std::vector<RecordNode> children;
 
+    // A container type written as one (version 0xF); see ContainerTypes.h.
     bool IsContainer() const;
     std::size_t PayloadOffset() const;
     std::size_t End() const;

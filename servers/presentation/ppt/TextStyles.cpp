@@ -10,8 +10,9 @@ namespace {
 
 using Level = CTextStyles::Level;
 
-constexpr std::int16_t kLevelStep = 432; // 0.75 in per level
-constexpr std::int16_t kBulletGap = 288; // text starts 0.5 in after the bullet
+constexpr std::int16_t kLevelStep = 432;       // 0.75 in per level
+constexpr std::int16_t kBulletGap = 288;       // text starts 0.5 in after the bullet
+constexpr std::uint16_t kDefaultTabSize = 576; // 1 in
 constexpr std::uint16_t kCentered = 1;
 
 constexpr std::uint16_t kSmallestSize = 8;
@@ -113,22 +114,26 @@ void CTextStyles::Write(CRecordWriter& writer) const
     for (std::size_t i = 0; i < m_levels.size(); ++i) {
         if (instance >= kFirstLevelNumberedTextType)
             writer.U16(static_cast<std::uint16_t>(i));
-        // Readers disagree on the field layout of the indents in the first
-        // level of a style without level numbers; the top level sits at the
-        // margin anyway, so it leaves them out.
-        const bool withIndents = i > 0 || instance >= kFirstLevelNumberedTextType;
-        WriteParagraphStyle(writer, m_levels[i], withIndents);
+        // LibreOffice reads the first level of a style without level numbers
+        // by an older field layout, which agrees with the format's only when
+        // every paragraph field is present; so that level carries them all,
+        // as PowerPoint and LibreOffice write it.
+        const bool everyField = i == 0 && instance < kFirstLevelNumberedTextType;
+        WriteParagraphStyle(writer, m_levels[i], everyField);
         WriteCharacterStyle(writer, m_levels[i]);
     }
     writer.EndRecord();
 }
 
 void CTextStyles::WriteParagraphStyle(CRecordWriter& writer, const Level& level,
-                                      bool withIndents) const
+                                      bool everyField) const
 {
-    const std::uint32_t indents = withIndents ? kPfLeftMargin | kPfIndent : 0;
+    const std::uint32_t rest = everyField ? kPfDefaultTabSize | kPfTabStops | kPfFontAlign |
+                                                kPfWrapFlags | kPfTextDirection
+                                          : 0;
     writer.U32(kPfBulletFlags | kPfBulletChar | kPfBulletFont | kPfBulletSize | kPfBulletColor |
-               kPfAlignment | kPfLineSpacing | kPfSpaceBefore | kPfSpaceAfter | indents);
+               kPfAlignment | kPfLineSpacing | kPfSpaceBefore | kPfSpaceAfter | kPfLeftMargin |
+               kPfIndent | rest);
     // Fields follow in the format's fixed order, which is not the bit order.
     writer.U16(level.bullet ? kBulletOnWithFontColorSize : 0);
     writer.U16(static_cast<std::uint16_t>(level.bulletChar));
@@ -139,9 +144,14 @@ void CTextStyles::WriteParagraphStyle(CRecordWriter& writer, const Level& level,
     writer.U16(100); // line spacing, percent
     writer.I16(level.spaceBefore);
     writer.I16(0); // space after
-    if (withIndents) {
-        writer.I16(level.textOffset);
-        writer.I16(level.bulletOffset);
+    writer.I16(level.textOffset);
+    writer.I16(level.bulletOffset);
+    if (everyField) {
+        writer.U16(kDefaultTabSize);
+        writer.U16(0); // no tab stops
+        writer.U16(0); // font alignment: roman baseline
+        writer.U16(kWordWrap);
+        writer.U16(0); // left to right
     }
 }
 

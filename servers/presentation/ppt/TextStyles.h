@@ -36,7 +36,7 @@ public:
     const std::vector<Level>& Levels() const { return m_levels; }
 
 private:
-    void WriteParagraphStyle(CRecordWriter& writer, const Level& level, bool withIndents) const;
+    void WriteParagraphStyle(CRecordWriter& writer, const Level& level, bool everyField) const;
     void WriteCharacterStyle(CRecordWriter& writer, const Level& level) const;
 
     TextType m_type;

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <iterator>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -94,6 +95,46 @@ std::vector<std::uint8_t> ReadFile(const std::string& fileName)
     return bytes;
 }
 
+// PowerPoint 97 saving "for PowerPoint 95 and 97" puts its own copy of the
+// presentation into this storage, beside the older format's streams.
+constexpr const char* kDualStoragePrefix = "PP97_DUALSTORAGE/";
+// PowerPoint 4.0 keeps its presentation in this stream.
+constexpr const char* kPowerPoint4StreamName = "PP40";
+
+// PowerPoint 95 starts Current User with the length of what follows instead
+// of a record header.
+bool IsPowerPoint95CurrentUser(const std::vector<std::uint8_t>& user)
+{
+    if (user.size() < 4)
+        return false;
+    const std::uint32_t length =
+        user[0] | (user[1] << 8) | (user[2] << 16) | (static_cast<std::uint32_t>(user[3]) << 24);
+    return length == user.size() - 4;
+}
+
+struct PptParts
+{
+    std::optional<std::vector<std::uint8_t>> document;
+    std::optional<std::vector<std::uint8_t>> currentUser;
+    std::optional<std::vector<std::uint8_t>> pictures;
+};
+
+PptParts ReadParts(const CCompoundFileReader& file, const std::string& fileName)
+{
+    const std::string dual = kDualStoragePrefix;
+    if (auto document = file.ReadStream(dual + kDocumentStreamName))
+        return {std::move(document), file.ReadStream(dual + kCurrentUserStreamName),
+                file.ReadStream(dual + kPicturesStreamName)};
+    PptParts parts{file.ReadStream(kDocumentStreamName), file.ReadStream(kCurrentUserStreamName),
+                   file.ReadStream(kPicturesStreamName)};
+    if (file.ReadStream(kPowerPoint4StreamName) ||
+        (parts.currentUser && IsPowerPoint95CurrentUser(*parts.currentUser)))
+        Fail(fileName, "it was saved by PowerPoint 95 or older, whose format cannot be read");
+    if (!parts.document)
+        Fail(fileName, "it holds no PowerPoint presentation");
+    return parts;
+}
+
 } // namespace
 
 std::shared_ptr<const DesignTemplate> CPotTemplateLoader::Load(const std::string& fileName)
@@ -115,13 +156,10 @@ CPotTemplateLoader::ReadDesign(const std::vector<std::uint8_t>& bytes, const std
         Fail(fileName, "it is not a PowerPoint 97-2003 template or presentation");
     try {
         const CCompoundFileReader file(bytes);
-        const auto document = file.ReadStream(kDocumentStreamName);
-        if (!document)
-            Fail(fileName, "it holds no PowerPoint presentation");
-        const CTemplateReader reader(*document, file.ReadStream(kCurrentUserStreamName));
-        auto pictures = file.ReadStream(kPicturesStreamName);
+        PptParts parts = ReadParts(file, fileName);
+        const CTemplateReader reader(*parts.document, parts.currentUser);
         return std::make_shared<const TemplateDesign>(
-            reader.Read(pictures ? std::move(*pictures) : std::vector<std::uint8_t>{}));
+            reader.Read(parts.pictures ? std::move(*parts.pictures) : std::vector<std::uint8_t>{}));
     } catch (const CTemplateError&) {
         throw;
     } catch (const CTemplateFormatError& error) {

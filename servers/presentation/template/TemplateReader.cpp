@@ -1,6 +1,9 @@
 #include "TemplateReader.h"
 
+#include "MasterCheck.h"
+#include "MasterCopy.h"
 #include "MasterShapes.h"
+#include "TextPropCheck.h"
 
 #include <set>
 #include <string>
@@ -142,8 +145,12 @@ TemplateDesign CTemplateReader::Read(std::vector<std::uint8_t> pictures) const
         Fail("no document where its persist directory points");
     TemplateDesign design;
     ReadDocumentAtom(document, design);
-    if (const RecordNode* environment = document.Child(RecordTypeValue(RecordType::Environment)))
-        design.environment = Copy(*environment);
+    const RecordNode* environment = document.Child(RecordTypeValue(RecordType::Environment));
+    if (const auto missing = MasterCheck::Environment(environment))
+        Fail("its document " + *missing + ", which its masters need: the file is damaged");
+    if (!TextPropCheck::TextWhole(m_reader, *environment))
+        Fail("its default text styles cannot be read: the file is damaged");
+    design.environment = Copy(*environment);
     ReadDrawingGroup(document, design);
     ReadMasters(document, design);
     design.pictures = std::move(pictures);
@@ -185,7 +192,7 @@ void CTemplateReader::ReadDrawingGroup(const RecordNode& document, TemplateDesig
         const std::size_t stored = (child.length - 16) / 8;
         const std::size_t count = std::min<std::size_t>(declared == 0 ? 0 : declared - 1, stored);
         if (count > kMaxClusters)
-            Fail("its drawing group numbers more shape clusters than any real file");
+            Fail("its drawing group numbers more shape clusters than the format allows");
         for (std::size_t i = 0; i < count; ++i) {
             const std::size_t at = child.PayloadOffset() + 16 + 8 * i;
             design.clusters.push_back({m_reader.U32(at), m_reader.U32(at + 4)});
@@ -201,17 +208,20 @@ TemplateMaster CTemplateReader::ReadMaster(const RecordNode& entry, std::uint32_
     const bool main = container.type == RecordTypeValue(RecordType::MainMaster);
     if (!main && container.type != RecordTypeValue(RecordType::Slide))
         Fail("its master list names something that is not a master");
+    if (const auto missing = MasterCheck::Master(m_reader, container, main))
+        Fail("a master " + *missing + ", so it cannot be copied whole: the file is damaged");
+    if (!TextPropCheck::TextWhole(m_reader, container))
+        Fail("a master's text formatting cannot be read, so it cannot be copied whole: the file "
+             "is damaged");
     const RecordNode* atom = container.Child(RecordTypeValue(RecordType::SlideAtom));
-    if (!atom || atom->length < 16)
-        Fail("a master has no slide atom");
     masterIdRef = m_reader.U32(atom->PayloadOffset() + 12);
 
     TemplateMaster master;
-    master.container = Copy(container);
+    master.container = CopyMaster(m_reader, container);
     master.masterId = m_reader.U32(entry.PayloadOffset() + 12);
     master.isTitleMaster = !main;
     MasterShapes::DrawingIds(m_reader, container, master);
-    if (master.drawingId > kMaxClusters)
+    if (master.drawingId > kMaxDrawingId)
         Fail("a master's drawing id is out of range");
     return master;
 }

@@ -34,7 +34,10 @@ public:
     TemplateDesign Read(std::vector<std::uint8_t> pictures) const;
 
     static constexpr std::size_t kMaxMasters = 64;
-    static constexpr std::size_t kMaxClusters = 1024;
+    // Shape ids stay below 0x03FFD7FF, and each cluster numbers 1,024 of them.
+    static constexpr std::size_t kMaxClusters = 0x03FFD7FF / kShapesPerCluster;
+    // A drawing's id is the 12-bit instance of its drawing record.
+    static constexpr std::uint32_t kMaxDrawingId = 0xFFF;
 
 private:
     std::uint32_t FindNewestEdit(const std::optional<std::vector<std::uint8_t>>& currentUser) const;

@@ -48,6 +48,33 @@ TEST(RecordReader, RefusesRecordsThatOverrunTheirContainer)
     EXPECT_THROW(CRecordReader(truncated).ReadAll(), std::runtime_error);
 }
 
+// PowerPoint 2007 writes RoundTripCustomTableStyles12Atom with the
+// containers' version; its payload is data, not records. Unknown types stay
+// opaque too, while a real container still opens.
+TEST(RecordReader, TakesContainernessFromTheRecordType)
+{
+    CRecordWriter writer;
+    writer.BeginContainer(RecordType::Document);
+    writer.BeginRecord(static_cast<RecordType>(0x0428), 0xF);
+    writer.U32(0xFFFFFFFF); // would be a record header claiming 4 GB
+    writer.U32(0x12345678);
+    writer.EndRecord();
+    writer.BeginRecord(static_cast<RecordType>(0x7ABC), 0xF);
+    writer.U8(1);
+    writer.EndRecord();
+    writer.EndRecord();
+    const Bytes bytes = writer.Take();
+    const std::vector<RecordNode> nodes = CRecordReader(bytes).ReadAll();
+    ASSERT_EQ(nodes.size(), 1u);
+    EXPECT_TRUE(nodes[0].IsContainer());
+    ASSERT_EQ(nodes[0].children.size(), 2u);
+    for (const RecordNode& atom : nodes[0].children) {
+        EXPECT_EQ(atom.version, 0xF);
+        EXPECT_FALSE(atom.IsContainer());
+        EXPECT_TRUE(atom.children.empty());
+    }
+}
+
 TEST(RecordDump, ShowsTreeTextAndTrailingBytes)
 {
     Bytes bytes = Nested();

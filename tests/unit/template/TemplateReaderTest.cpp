@@ -1,12 +1,15 @@
 #include "CompoundFileWriter.h"
+#include "MasterCopy.h"
 #include "PotTemplateLoader.h"
 #include "PptFileWriter.h"
 #include "PptFormat.h"
 #include "PptPackager.h"
 #include "PptReader.h"
+#include "RecordWriter.h"
 #include "SampleDocuments.h"
 #include "TemplateDesign.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -215,6 +218,80 @@ TEST(TemplateLoader, NamesTheFileAndWhatIsWrongWithIt)
     std::vector<std::uint8_t> truncated = CPptFileWriter::Assemble(OwnTemplateStreams());
     truncated.resize(truncated.size() / 2);
     EXPECT_NE(ErrorOf(truncated).find("/talks/design.pot"), std::string::npos);
+}
+
+bool Holds(const RecordNode& node, std::uint16_t type)
+{
+    if (node.type == type)
+        return true;
+    return std::any_of(node.children.begin(), node.children.end(),
+                       [type](const RecordNode& child) { return Holds(child, type); });
+}
+
+// The embedded-object list stays behind, so a master's OLE frame must not
+// point into it; the frame and everything else of the master stays.
+TEST(TemplateReader, CopiesAMasterWithoutItsReferencesToEmbeddedObjects)
+{
+    constexpr std::uint16_t kExObjRefAtom = 0x0BC1;
+    CRecordWriter writer;
+    writer.BeginContainer(RecordType::MainMaster);
+    writer.BeginContainer(RecordType::Drawing);
+    writer.BeginContainer(RecordType::SpContainer);
+    writer.BeginContainer(RecordType::ClientData);
+    writer.BeginRecord(static_cast<RecordType>(kExObjRefAtom));
+    writer.U32(7);
+    writer.EndRecord();
+    writer.BeginRecord(RecordType::PlaceholderAtom);
+    writer.U32(0);
+    writer.U32(0);
+    writer.EndRecord();
+    writer.EndRecord();
+    writer.EndRecord();
+    writer.EndRecord();
+    writer.EndRecord();
+    const std::vector<std::uint8_t> bytes = writer.Take();
+    const CRecordReader reader(bytes);
+    const std::vector<std::uint8_t> copy = CopyMaster(reader, reader.ReadAt(0));
+
+    ASSERT_EQ(copy.size(), bytes.size() - 12);
+    const RecordNode copied = CRecordReader(copy).ReadAt(0); // lengths add up again
+    EXPECT_EQ(copied.End(), copy.size());
+    EXPECT_FALSE(Holds(copied, kExObjRefAtom));
+    EXPECT_TRUE(Holds(copied, RecordTypeValue(RecordType::PlaceholderAtom)));
+}
+
+// Templates whose masters cannot be copied whole, each of which once gave a
+// presentation that readers refuse: a clear refusal instead.
+TEST(TemplateLoader, RefusesTemplatesWhoseMastersAreDamaged)
+{
+    int count = 0;
+    for (const auto& entry : fs::directory_iterator(QUILLON_TEST_DATA "/damaged-templates")) {
+        if (entry.path().extension() != ".pot")
+            continue;
+        ++count;
+        SCOPED_TRACE(entry.path().filename().string());
+        try {
+            CPotTemplateLoader().Load(entry.path().string());
+            ADD_FAILURE() << "accepted";
+        } catch (const CTemplateError& error) {
+            EXPECT_NE(std::string(error.what()).find("damaged"), std::string::npos) << error.what();
+        }
+    }
+    EXPECT_EQ(count, 12);
+}
+
+// libgsf asserts on some truncated compound files; only our message may
+// reach the user.
+TEST(TemplateLoader, PrintsNothingOfItsLibrariesOnADamagedFile)
+{
+    const std::vector<std::uint8_t> whole = CPptFileWriter::Assemble(OwnTemplateStreams());
+    for (std::size_t size = 512; size < whole.size(); size += 512) {
+        const std::vector<std::uint8_t> cut(whole.begin(),
+                                            whole.begin() + static_cast<std::ptrdiff_t>(size));
+        testing::internal::CaptureStderr();
+        EXPECT_NE(ErrorOf(cut), "no error");
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << size << " bytes";
+    }
 }
 
 TEST(TemplateLoader, LoadsATemplateFileSavedByOurWriter)

@@ -1,0 +1,83 @@
+#include "OdfSlideExpectations.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+// Impress names layouts "AL<n>T<type>", n numbering the layouts in order of
+// first use; the type says what the layout is.
+std::string LayoutType(int layout)
+{
+    return layout == 1 ? "T0" : layout == 3 ? "T3" : "T1";
+}
+
+std::string LayoutTypeOf(const std::string& layoutName)
+{
+    const std::size_t type = layoutName.rfind('T');
+    return type == std::string::npos ? layoutName : layoutName.substr(type);
+}
+
+std::string FrameClass(PlaceholderKind kind)
+{
+    switch (kind) {
+    case PlaceholderKind::CenterTitle:
+    case PlaceholderKind::Title:
+        return "title";
+    case PlaceholderKind::Subtitle:
+        return "subtitle";
+    case PlaceholderKind::Body:
+        break;
+    }
+    return "outline";
+}
+
+bool IsEmpty(const Placeholder& placeholder)
+{
+    return placeholder.paragraphs.size() == 1 && placeholder.paragraphs[0].text.empty();
+}
+
+void ExpectSameFrame(const Placeholder& placeholder, const ImpressFrame& frame, OdfReader reader)
+{
+    const bool shownAsOutline = reader == OdfReader::Calligra &&
+                                placeholder.kind == PlaceholderKind::Subtitle &&
+                                !IsEmpty(placeholder);
+    EXPECT_EQ(frame.presentationClass,
+              shownAsOutline ? std::string("outline") : FrameClass(placeholder.kind));
+    // An empty placeholder may keep its one empty paragraph.
+    if (IsEmpty(placeholder) && frame.paragraphs.size() == 1) {
+        EXPECT_EQ(frame.paragraphs[0].text, "");
+        return;
+    }
+    std::vector<ImpressParagraph> wanted;
+    if (!IsEmpty(placeholder)) {
+        for (const TextParagraph& paragraph : placeholder.paragraphs)
+            wanted.push_back({paragraph.text, std::max(1, paragraph.indentLevel)});
+    }
+    ASSERT_EQ(frame.paragraphs.size(), wanted.size());
+    for (std::size_t p = 0; p < wanted.size(); ++p) {
+        EXPECT_EQ(frame.paragraphs[p].text, wanted[p].text);
+        EXPECT_EQ(frame.paragraphs[p].level, wanted[p].level) << wanted[p].text;
+    }
+}
+
+} // namespace
+
+void ExpectSameOdfSlides(const PresentationDocument& expected,
+                         const std::vector<ImpressPage>& pages, OdfReader reader)
+{
+    ASSERT_EQ(pages.size(), expected.slides.size());
+    for (std::size_t s = 0; s < pages.size(); ++s) {
+        SCOPED_TRACE("slide " + std::to_string(s + 1));
+        const SlideData& slide = expected.slides[s];
+        if (reader == OdfReader::Impress) {
+            EXPECT_EQ(LayoutTypeOf(pages[s].layout), LayoutType(slide.layout)) << pages[s].layout;
+        }
+        ASSERT_EQ(pages[s].frames.size(), slide.placeholders.size());
+        for (std::size_t f = 0; f < slide.placeholders.size(); ++f) {
+            SCOPED_TRACE("frame " + std::to_string(f + 1));
+            ExpectSameFrame(slide.placeholders[f], pages[s].frames[f], reader);
+        }
+    }
+}
