@@ -9,11 +9,14 @@
 #include "TextFrame.h"
 #include "TextRange.h"
 
+#include <limits>
 #include <utility>
 
 using namespace PowerPointConstant;
 
 namespace {
+
+constexpr std::int32_t kLastParagraph = std::numeric_limits<std::int32_t>::max();
 
 PowerPoint::TextRange PlaceholderText(const PowerPoint::Slide& slide, const char* name)
 {
@@ -106,10 +109,12 @@ void CPresentationBuilder::AddBullet(PowerPoint::Slide slide, std::string_view l
         shapes.Item(CVariant(placement.placeholderName)).GetTextFrame();
     std::string text(bullet.text);
     frame.GetTextRange().InsertAfter(placement.first ? text : "\r\n" + text);
-    // Ask for the paragraph just written by its number: a fixed start beyond
-    // the end would name the wrong paragraph once a placeholder holds more
-    // paragraphs than that start.
-    frame.GetTextRange().Paragraphs(placement.paragraph, 1).SetIndentLevel(bullet.level);
+    // The paragraph just written is the placeholder's last one. It is asked
+    // for by a start beyond any paragraph, which the application resolves to
+    // the last: a count of our own would go wrong as soon as a bullet's text
+    // held a paragraph break, and a smaller fixed start once the placeholder
+    // held more paragraphs than it.
+    frame.GetTextRange().Paragraphs(kLastParagraph, 1).SetIndentLevel(bullet.level);
     ++m_bulletCount;
 }
 
