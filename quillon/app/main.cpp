@@ -3,6 +3,7 @@
 #include "EmbeddedServers.h"
 #include "MessageBox.h"
 #include "QuillonApp.h"
+#include "WatchedDesktopOpen.h"
 
 #include <QApplication>
 #include <exception>
@@ -16,14 +17,18 @@ int main(int, char** argv)
     // Lets the desktop match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.Quillon"));
     CMessageBox messages;
+    const auto tell = [&messages](const std::string& text) {
+        messages.ShowMessage(text, MB_OK);
+    };
     CQuillonApp app(
         messages,
-        [&messages]() -> std::unique_ptr<CEmbeddedServers> {
+        [&tell]() -> std::unique_ptr<CEmbeddedServers> {
             try {
                 // What a build leaves open is shown in the desktop's
-                // presentation program; a failure is said in a box.
+                // presentation program, while the dialog goes on taking
+                // input; a failure is said in a box when it is known.
                 auto viewer = std::make_shared<CDesktopPresentationViewer>(
-                    [&messages](const std::string& text) { messages.ShowMessage(text, MB_OK); });
+                    tell, std::make_shared<CWatchedDesktopOpen>(tell));
                 return std::make_unique<CEmbeddedServers>(std::filesystem::path(), viewer);
             } catch (const std::exception&) {
                 return nullptr;
