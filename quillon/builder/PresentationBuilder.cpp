@@ -46,20 +46,20 @@ PowerPoint::Application CPresentationBuilder::StartPowerPoint()
 void CPresentationBuilder::BuildPresentation(std::string noteText)
 {
     m_savedPath.clear();
+    m_outputFileName.clear();
     m_application = StartPowerPoint();
     PowerPoint::Presentation presentation;
     PowerPoint::Slide currentSlide;
     if (m_application.IsEmpty())
         return;
 
-    std::string outputFileName;
     bool firstBullet = true;
     bool slideOpen = false;
     int lineIndex = 0;
     CNoteLineReader reader(noteText);
     while (const auto line = reader.Next()) {
         if (lineIndex == 0) {
-            outputFileName = MakeOutputFileName(*line);
+            m_outputFileName = MakeOutputFileName(*line);
         } else if (lineIndex == 1) {
             presentation = m_application.GetPresentations().Add(msoCTrue);
             AddTitleSlide(presentation, std::string(*line));
@@ -79,7 +79,7 @@ void CPresentationBuilder::BuildPresentation(std::string noteText)
         }
         ++lineIndex;
     }
-    FinishBuild(presentation, outputFileName);
+    FinishBuild(presentation, m_outputFileName);
 }
 
 void CPresentationBuilder::AddTitleSlide(PowerPoint::Presentation presentation,

@@ -46,7 +46,8 @@ protected:
         auto desktop = std::make_shared<CWatchedDesktopOpen>(tell, CDesktopLauncher(opener, 400ms));
         watch = desktop.get();
         servers = std::make_unique<CEmbeddedServers>(
-            folder.Path() / "Notes", std::make_shared<CDesktopPresentationViewer>(tell, desktop));
+            folder.Path() / "Notes", std::make_shared<CDesktopPresentationViewer>(tell, desktop),
+            [this] { return building ? building->OutputFileName() : std::string(); });
         auto made = std::make_unique<CQuillonDlg>(
             QuillonDlgServices{messages, fileSystem, store, pickers, clipboard, helpDesktop});
         building = made.get();
@@ -90,6 +91,12 @@ TEST_F(DesktopHandOff, CreateReturnsAndTheDialogTakesInputWhileTheViewerRuns)
         [&] { return !ReadAll(openers / "viewer.opened").empty() && watch->Pending() == 0; },
         3000));
     EXPECT_FALSE(std::filesystem::exists(openers / "viewer.closed")) << "still running";
+    // The unsaved presentation is shown from a copy named after the note.
+    const std::string opened = ReadAll(openers / "viewer.opened");
+    const std::filesystem::path copy = opened.substr(0, opened.find('\n'));
+    EXPECT_EQ(copy.filename(), "Budget.ppt");
+    EXPECT_TRUE(std::filesystem::is_regular_file(copy));
+    std::filesystem::remove_all(copy.parent_path());
     EXPECT_TRUE(messages.Messages().empty());
 }
 
@@ -102,7 +109,7 @@ TEST_F(DesktopHandOff, ALaunchThatFailsIsToldOnceAfterCreateReturned)
     ASSERT_EQ(messages.Messages().size(), 1u);
     const std::string& text = messages.Messages()[0].text;
     EXPECT_TRUE(text.starts_with("The presentation \"")) << text;
-    EXPECT_NE(text.find(".ppt\" could not be opened: the desktop has no program"),
+    EXPECT_NE(text.find("/Budget.ppt\" could not be opened: the desktop has no program"),
               std::string::npos)
         << text;
 }
