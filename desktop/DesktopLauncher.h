@@ -16,7 +16,8 @@
 // of the window has taken the file, however long it then runs. Either way the
 // helper then closes the descriptor, so a pipe's reader sees end-of-file once
 // the outcome is known. The helper reaps the open program itself and is
-// adopted by the system when the caller ends: no process is left behind.
+// adopted by the system at once, so the caller has no child to wait for and
+// no process is left behind.
 class CDesktopLauncher
 {
 public:
@@ -33,8 +34,6 @@ public:
     // For a program that ends right after the hand-off: launches and waits
     // for the outcome, at most about the window. False when the launch failed.
     bool OpenAndWait(const std::string& path) const;
-
-    std::chrono::milliseconds Window() const noexcept { return m_window; }
 
 private:
     std::string m_openProgram;
