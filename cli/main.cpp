@@ -3,6 +3,7 @@
 #include "CleanupOnSignal.h"
 #include "CommandLine.h"
 #include "DesktopPresentationViewer.h"
+#include "DetachedDesktopOpen.h"
 #include "EmbeddedServers.h"
 #include "FileSystem.h"
 #include "InstallPaths.h"
@@ -18,9 +19,13 @@ int Run(int argc, char** argv)
 {
     // An interrupted save leaves nothing behind: see CleanupOnSignal.
     CleanupOnSignal::InstallHandlers();
-    auto viewer = std::make_shared<CDesktopPresentationViewer>([](const std::string& text) {
-        std::cerr << ReadableMessage("quillon-cli: " + text, MessageLayout::SingleLine) << '\n';
-    });
+    // The command returns while the presentation is shown; a launch that
+    // fails is still said on standard error, by the helper that watches it.
+    auto viewer = std::make_shared<CDesktopPresentationViewer>(
+        [](const std::string& text) {
+            std::cerr << ReadableMessage("quillon-cli: " + text, MessageLayout::SingleLine) << '\n';
+        },
+        std::make_shared<CDetachedDesktopOpen>(STDERR_FILENO, "quillon-cli: "));
     const CEmbeddedServers servers(std::filesystem::path(), viewer);
     const CLocalFileSystem fileSystem;
     const auto defaultTemplate = FindDataFile("quillon.pot");

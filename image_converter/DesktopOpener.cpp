@@ -1,10 +1,10 @@
 #include "DesktopOpener.h"
 
-#include <QDesktopServices>
-#include <QFile>
-#include <QUrl>
+CDesktopOpener::CDesktopOpener(CDesktopLauncher launcher) : m_launcher(std::move(launcher)) {}
 
+// The program ends right after the hand-off, so it waits for the outcome
+// here; the install tool, which may keep running, is not waited for.
 bool CDesktopOpener::OpenFile(const std::string& path)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(path.c_str())));
+    return m_launcher.OpenAndWait(path);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DesktopLauncher.h"
+
 #include <string>
 
 // The desktop's "open" action for a file. For a Palm database it is expected
@@ -15,5 +17,10 @@ public:
 class CDesktopOpener final : public IDesktopOpener
 {
 public:
+    explicit CDesktopOpener(CDesktopLauncher launcher = CDesktopLauncher());
+
     bool OpenFile(const std::string& path) override;
+
+private:
+    CDesktopLauncher m_launcher;
 };

@@ -5,6 +5,8 @@
 #include "GuardedApplication.h"
 #include "MessageBox.h"
 #include "QuillonApp.h"
+#include "QuillonDlg.h"
+#include "WatchedDesktopOpen.h"
 
 #include <QApplication>
 #include <exception>
@@ -22,20 +24,34 @@ int main(int, char** argv)
     });
     // Lets the desktop match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.Quillon"));
+    // The dialog while it runs: a copy of a presentation that is not saved
+    // is named after the note's file name, which the dialog's build knows.
+    const CPresentationBuilder* building = nullptr;
+    const auto tell = [&messages](const std::string& text) {
+        messages.ShowMessage(text, MB_OK);
+    };
     CQuillonApp app(
         messages,
-        [&messages]() -> std::unique_ptr<CEmbeddedServers> {
+        [&tell, &building]() -> std::unique_ptr<CEmbeddedServers> {
             try {
                 // What a build leaves open is shown in the desktop's
-                // presentation program; a failure is said in a box.
+                // presentation program, while the dialog goes on taking
+                // input; a failure is said in a box when it is known.
                 auto viewer = std::make_shared<CDesktopPresentationViewer>(
-                    [&messages](const std::string& text) { messages.ShowMessage(text, MB_OK); });
-                return std::make_unique<CEmbeddedServers>(std::filesystem::path(), viewer);
+                    tell, std::make_shared<CWatchedDesktopOpen>(tell));
+                return std::make_unique<CEmbeddedServers>(
+                    std::filesystem::path(), viewer,
+                    [&building] { return building ? building->OutputFileName() : std::string(); });
             } catch (const std::exception&) {
                 return nullptr;
             }
         },
-        &CQuillonApp::RunMainDialog);
+        [&building](QuillonDlgServices& services) {
+            CQuillonDlg dialog(services);
+            building = &dialog;
+            dialog.DoModal();
+            building = nullptr;
+        });
     app.InitInstance();
     return 0;
 }

@@ -144,9 +144,9 @@ int CountBulletsOfSlide(CNoteLineReader reader) noexcept
 BulletPlacement PlaceBullet(int columnTotal, int bulletCount, bool first) noexcept
 {
     if (columnTotal == -1)
-        return {kBodyPlaceholder, first, bulletCount + 1};
+        return {kBodyPlaceholder, first};
     const int half = columnTotal / 2;
     if (bulletCount < half)
-        return {kBodyPlaceholder, first, bulletCount + 1};
-    return {kRightColumnPlaceholder, first || bulletCount == half, bulletCount - half + 1};
+        return {kBodyPlaceholder, first};
+    return {kRightColumnPlaceholder, first || bulletCount == half};
 }

@@ -63,13 +63,12 @@ int CountColumnBullets(std::string noteText, int startIndex);
 // line; the builder uses it so a long note costs one pass, not one per slide.
 int CountBulletsOfSlide(CNoteLineReader reader) noexcept;
 
-// Where one bullet of a slide goes: its placeholder, whether it is the
-// placeholder's first paragraph, and which paragraph of it (from 1) it is.
+// Where one bullet of a slide goes: its placeholder, and whether it is the
+// placeholder's first paragraph.
 struct BulletPlacement
 {
     const char* placeholderName;
     bool first;
-    int paragraph;
 };
 
 inline constexpr const char* kTitlePlaceholder = "Rectangle 2";

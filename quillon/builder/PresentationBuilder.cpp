@@ -9,11 +9,14 @@
 #include "TextFrame.h"
 #include "TextRange.h"
 
+#include <limits>
 #include <utility>
 
 using namespace PowerPointConstant;
 
 namespace {
+
+constexpr std::int32_t kLastParagraph = std::numeric_limits<std::int32_t>::max();
 
 PowerPoint::TextRange PlaceholderText(const PowerPoint::Slide& slide, const char* name)
 {
@@ -43,20 +46,20 @@ PowerPoint::Application CPresentationBuilder::StartPowerPoint()
 void CPresentationBuilder::BuildPresentation(std::string noteText)
 {
     m_savedPath.clear();
+    m_outputFileName.clear();
     m_application = StartPowerPoint();
     PowerPoint::Presentation presentation;
     PowerPoint::Slide currentSlide;
     if (m_application.IsEmpty())
         return;
 
-    std::string outputFileName;
     bool firstBullet = true;
     bool slideOpen = false;
     int lineIndex = 0;
     CNoteLineReader reader(noteText);
     while (const auto line = reader.Next()) {
         if (lineIndex == 0) {
-            outputFileName = MakeOutputFileName(*line);
+            m_outputFileName = MakeOutputFileName(*line);
         } else if (lineIndex == 1) {
             presentation = m_application.GetPresentations().Add(msoCTrue);
             AddTitleSlide(presentation, std::string(*line));
@@ -76,7 +79,7 @@ void CPresentationBuilder::BuildPresentation(std::string noteText)
         }
         ++lineIndex;
     }
-    FinishBuild(presentation, outputFileName);
+    FinishBuild(presentation, m_outputFileName);
 }
 
 void CPresentationBuilder::AddTitleSlide(PowerPoint::Presentation presentation,
@@ -106,10 +109,12 @@ void CPresentationBuilder::AddBullet(PowerPoint::Slide slide, std::string_view l
         shapes.Item(CVariant(placement.placeholderName)).GetTextFrame();
     std::string text(bullet.text);
     frame.GetTextRange().InsertAfter(placement.first ? text : "\r\n" + text);
-    // Ask for the paragraph just written by its number: a fixed start beyond
-    // the end would name the wrong paragraph once a placeholder holds more
-    // paragraphs than that start.
-    frame.GetTextRange().Paragraphs(placement.paragraph, 1).SetIndentLevel(bullet.level);
+    // The paragraph just written is the placeholder's last one. It is asked
+    // for by a start beyond any paragraph, which the application resolves to
+    // the last: a count of our own would go wrong as soon as a bullet's text
+    // held a paragraph break, and a smaller fixed start once the placeholder
+    // held more paragraphs than it.
+    frame.GetTextRange().Paragraphs(kLastParagraph, 1).SetIndentLevel(bullet.level);
     ++m_bulletCount;
 }
 

@@ -44,6 +44,9 @@ public:
     const PowerPoint::Application& CurrentApplication() const noexcept { return m_application; }
     std::int32_t ColumnTotal() const noexcept { return m_columnTotal; }
     std::int32_t BulletCount() const noexcept { return m_bulletCount; }
+    // The file name the build in progress, or the last one, took from its
+    // note; empty until its first line has been read.
+    const std::string& OutputFileName() const noexcept { return m_outputFileName; }
     // Where the last build saved its presentation; empty when it saved none.
     const std::string& SavedPath() const noexcept { return m_savedPath; }
 
@@ -63,5 +66,6 @@ private:
 
     IUserMessages& m_messages;
     const IFileSystem& m_fileSystem;
+    std::string m_outputFileName;
     std::string m_savedPath;
 };

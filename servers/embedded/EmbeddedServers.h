@@ -1,7 +1,9 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <string>
 
 class CProgIdRegistration;
 class IPresentationViewer;
@@ -12,11 +14,17 @@ class IPresentationViewer;
 class CEmbeddedServers
 {
 public:
+    using ViewingName = std::function<std::string()>;
+
     // notesFolder: where the notes server finds its notes; empty: the
     // user's own notes folder. viewer: what shows the presentations that a
-    // visible application leaves open; none: nothing is shown.
+    // visible application leaves open; none: nothing is shown. With a
+    // viewer, the copies of unsaved presentations that earlier runs left for
+    // it and that no viewer can still need are removed. viewingName: what
+    // the client calls the presentation it builds, which names such a copy.
     explicit CEmbeddedServers(std::filesystem::path notesFolder = {},
-                              std::shared_ptr<IPresentationViewer> viewer = {});
+                              std::shared_ptr<IPresentationViewer> viewer = {},
+                              ViewingName viewingName = {});
     ~CEmbeddedServers();
     CEmbeddedServers(const CEmbeddedServers&) = delete;
     CEmbeddedServers& operator=(const CEmbeddedServers&) = delete;

@@ -47,7 +47,7 @@ Lines AddedSlide(int number, int layout, const std::string& title)
 }
 
 Lines Bullet(int slideNumber, const std::string& placeholder, const std::string& text, bool first,
-             int paragraph, int level)
+             int level)
 {
     const std::string slide = "Slide" + std::to_string(slideNumber);
     const std::string shape = slide + "." + placeholder;
@@ -58,7 +58,7 @@ Lines Bullet(int slideNumber, const std::string& placeholder, const std::string&
             shape + ".TextFrame.TextRange.InsertAfter(" + Quoted(first ? text : "\r\n" + text) +
                 ")",
             shape + ".TextFrame.TextRange",
-            shape + ".TextFrame.TextRange.Paragraphs(" + std::to_string(paragraph) + ", 1)",
+            shape + ".TextFrame.TextRange.Paragraphs(2147483647, 1)",
             shape + ".TextFrame.Paragraph.IndentLevel = " + std::to_string(level)};
 }
 
@@ -91,15 +91,15 @@ TEST_F(BuilderChain, TheWorkedExampleMakesExactlyTheExpectedCalls)
     Lines expected{"Application.Activate()"};
     Append(expected, TitleSlide("Sales figures Q3"));
     Append(expected, AddedSlide(2, 2, "Agenda"));
-    Append(expected, Bullet(2, "Rectangle 3", "Results", true, 1, 1));
-    Append(expected, Bullet(2, "Rectangle 3", "By region", false, 2, 2));
-    Append(expected, Bullet(2, "Rectangle 3", "Outlook", false, 3, 1));
+    Append(expected, Bullet(2, "Rectangle 3", "Results", true, 1));
+    Append(expected, Bullet(2, "Rectangle 3", "By region", false, 2));
+    Append(expected, Bullet(2, "Rectangle 3", "Outlook", false, 1));
     Append(expected, AddedSlide(3, 3, "Pros and cons"));
-    Append(expected, Bullet(3, "Rectangle 3", "Fast", true, 1, 1));
-    Append(expected, Bullet(3, "Rectangle 3", "Cheap", false, 2, 1));
-    Append(expected, Bullet(3, "Rectangle 4", "Slow", true, 1, 1));
-    Append(expected, Bullet(3, "Rectangle 4", ".Fragile", false, 2, 4));
-    Append(expected, Bullet(3, "Rectangle 4", " Late", false, 3, 1));
+    Append(expected, Bullet(3, "Rectangle 3", "Fast", true, 1));
+    Append(expected, Bullet(3, "Rectangle 3", "Cheap", false, 1));
+    Append(expected, Bullet(3, "Rectangle 4", "Slow", true, 1));
+    Append(expected, Bullet(3, "Rectangle 4", ".Fragile", false, 4));
+    Append(expected, Bullet(3, "Rectangle 4", " Late", false, 1));
     Append(expected, AddedSlide(4, 2, "Thanks"));
     EXPECT_EQ(server.Calls(), expected);
     EXPECT_TRUE(messages.Messages().empty());
@@ -157,23 +157,26 @@ TEST_F(BuilderChain, EdgeSlides)
     Lines expected{"Application.Activate()"};
     Append(expected, TitleSlide("title"));
     Append(expected, AddedSlide(2, 2, ""));
-    Append(expected, Bullet(2, "Rectangle 3", ".", true, 1, 0));
+    Append(expected, Bullet(2, "Rectangle 3", ".", true, 0));
     Append(expected, AddedSlide(3, 3, "Solo"));
-    Append(expected, Bullet(3, "Rectangle 4", "only", true, 1, 1));
+    Append(expected, Bullet(3, "Rectangle 4", "only", true, 1));
     Append(expected, AddedSlide(4, 3, ""));
     EXPECT_EQ(server.Calls(), expected);
     EXPECT_EQ(builder.ColumnTotal(), 0);
 }
 
-TEST_F(BuilderChain, EveryBulletSetsTheLevelOfItsOwnParagraph)
+// A bullet's text may hold a paragraph break of its own, so the level is
+// asked for on the placeholder's last paragraph, never on a paragraph counted
+// by bullets; the real server's answer is read back in the reader tests.
+TEST_F(BuilderChain, ABulletWithABreakInItsTextStillSetsTheLastParagraph)
 {
-    std::string note = "name\ntitle\n-Long\n";
-    for (int i = 0; i < 300; ++i)
-        note += ".b\n";
-    builder.BuildPresentation(note);
-    const Lines& calls = server.Calls();
-    EXPECT_EQ(calls[calls.size() - 2], "Slide2.Rectangle 3.TextFrame.TextRange.Paragraphs(300, 1)");
-    EXPECT_EQ(builder.BulletCount(), 300);
+    builder.BuildPresentation("name\ntitle\n-Breaks\n.A\rB\n..C\n");
+    Lines expected{"Application.Activate()"};
+    Append(expected, TitleSlide("title"));
+    Append(expected, AddedSlide(2, 2, "Breaks"));
+    Append(expected, Bullet(2, "Rectangle 3", "A\rB", true, 1));
+    Append(expected, Bullet(2, "Rectangle 3", "C", false, 2));
+    EXPECT_EQ(server.Calls(), expected);
 }
 
 TEST_F(BuilderChain, AServerExceptionEndsTheBuildAndReleasesEveryReference)

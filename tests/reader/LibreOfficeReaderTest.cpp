@@ -34,7 +34,7 @@ TEST(LibreOfficeImpress, ShowsTheTitlesParagraphsAndLevelsWeWrite)
                           dir.filePath("out")};
     for (const WrittenFile& file : files) {
         const QString path = dir.filePath(QString::fromStdString(file.name));
-        CPptFileWriter().Write(file.document, path.toStdString(), file.fileFormat);
+        WriteCase(file, path.toStdString());
         arguments << path;
     }
     QProcess process;

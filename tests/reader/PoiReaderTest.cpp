@@ -122,11 +122,11 @@ std::vector<WrittenFile> FilesToCheck()
     std::vector<WrittenFile> files = ReaderCases();
     // Impress shows an empty presentation with one blank slide of its own, so
     // only this reader can check that none was stored.
-    files.push_back({"no_slides.ppt", 1, PresentationDocument{}});
+    files.push_back({"no_slides.ppt", 1, PresentationDocument{}, {}});
     // Built around the shipped template's records rather than our own master.
     PresentationDocument designed = WorkedExample();
     designed.design = CPotTemplateLoader().Load(QUILLON_DEFAULT_TEMPLATE)->design;
-    files.push_back({"shipped_design.ppt", 1, designed});
+    files.push_back({"shipped_design.ppt", 1, designed, {}});
     return files;
 }
 
@@ -197,7 +197,7 @@ TEST(ApachePoiHslf, ReadsTheSlidesShapesParagraphsAndLevelsWeWrite)
                           "-cp", classPath, "PoiSlideDump"};
     for (const WrittenFile& file : files) {
         const QString path = dir.filePath(QString::fromStdString(file.name));
-        CPptFileWriter().Write(file.document, path.toStdString(), file.fileFormat);
+        WriteCase(file, path.toStdString());
         arguments << path;
     }
     QProcess process;

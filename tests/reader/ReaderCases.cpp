@@ -1,5 +1,7 @@
 #include "ReaderCases.h"
 
+#include "BuilderMadeCase.h"
+#include "PptFileWriter.h"
 #include "SampleDocuments.h"
 
 using namespace SampleDocuments;
@@ -7,7 +9,7 @@ using namespace SampleDocuments;
 std::vector<WrittenFile> ReaderCases()
 {
     std::vector<WrittenFile> files;
-    files.push_back({"worked_example.ppt", 1, WorkedExample()});
+    files.push_back({"worked_example.ppt", 1, WorkedExample(), {}});
 
     PresentationDocument bullets;
     bullets.slides = {TextSlide("No bullets", {{"", 1}}),
@@ -25,17 +27,26 @@ std::vector<WrittenFile> ReaderCases()
                       TitleSlide("Title without subtitle", ""),
                       TextSlide("", {{"Body under an empty title", 1}}),
                       TextSlide("Non-ASCII", {{"Café – 東京 😀", 1}, {"Ünïcødé ≠ ASCII", 2}})};
-    files.push_back({"bullets.ppt", 1, bullets});
+    files.push_back({"bullets.ppt", 1, bullets, {}});
 
     PresentationDocument longBody;
     longBody.slides = {TextSlide("Three hundred bullets", Bullets(300, "bullet"))};
-    files.push_back({"long_body.ppt", 1, longBody});
+    files.push_back({"long_body.ppt", 1, longBody, {}});
 
     PresentationDocument many;
     for (int i = 0; i < 1000; ++i)
         many.slides.push_back(TextSlide("Slide " + std::to_string(i + 1), {{"point", 1 + i % 5}}));
-    files.push_back({"thousand.ppt", 1, many});
+    files.push_back({"thousand.ppt", 1, many, {}});
 
-    files.push_back({"design.pot", 5, WorkedExample()});
+    files.push_back({"design.pot", 5, WorkedExample(), {}});
+    files.push_back(BuilderMadeCase());
     return files;
+}
+
+void WriteCase(const WrittenFile& file, const std::string& path)
+{
+    if (file.make)
+        file.make(path);
+    else
+        CPptFileWriter().Write(file.document, path, file.fileFormat);
 }

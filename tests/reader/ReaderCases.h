@@ -2,18 +2,23 @@
 
 #include "PresentationDocument.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
 // The kinds of file the writer produces that every reader test opens: the
 // worked example; one- and two-column slides with no, one and many bullets;
 // every level; empty titles; non-ASCII text; 300 bullets in one body; 1,000
-// slides; a design template.
+// slides; a design template; a presentation the builder made on the real
+// server.
 struct WrittenFile
 {
     std::string name; // file name, extension included
     int fileFormat;
-    PresentationDocument document;
+    PresentationDocument document; // what the readers should show
+    // Makes the file at the path; none: the writer stores the document.
+    std::function<void(const std::string& path)> make;
 };
 
 std::vector<WrittenFile> ReaderCases();
+void WriteCase(const WrittenFile& file, const std::string& path);

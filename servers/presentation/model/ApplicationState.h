@@ -4,7 +4,9 @@
 #include "PresentationFileWriter.h"
 #include "PresentationViewer.h"
 
+#include <functional>
 #include <memory>
+#include <string>
 
 // What the world lends the server: the file writer behind SaveAs, the
 // template reader behind ApplyTemplate, and the viewer that shows what a
@@ -16,6 +18,9 @@ struct PresentationServices
     std::shared_ptr<IPresentationFileWriter> fileWriter;
     std::shared_ptr<IDesignTemplateLoader> templateLoader;
     std::shared_ptr<IPresentationViewer> viewer;
+    // What the client calls the presentation it is building (its file name,
+    // though it is not saved yet); names the copy the viewer shows.
+    std::function<std::string()> viewingName;
 };
 
 // Shared by every object of one application, however long a client keeps

@@ -2,8 +2,8 @@
 
 #include "PowerPointDispids.h"
 #include "Utf8Text.h"
+#include "ViewingCopies.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -116,14 +116,13 @@ void CPresentationObject::HandOffToViewer() noexcept
 }
 
 // An unsaved presentation is shown from a copy in a folder of its own under
-// the temporary folder; the viewer may take its time to open it, so the copy
-// stays there for the system to clear.
+// the temporary folder, named as the client calls it.
 std::string CPresentationObject::SaveViewingCopy() const
 {
-    std::string folder = (std::filesystem::temp_directory_path() / "quillon-XXXXXX").string();
-    if (::mkdtemp(folder.data()) == nullptr)
-        throw std::runtime_error("no temporary folder could be made for it.");
-    const std::string path = (std::filesystem::path(folder) / "Presentation.ppt").string();
+    const auto& name = State()->services.viewingName;
+    const std::filesystem::path folder =
+        ViewingCopies::MakeFolder(std::filesystem::temp_directory_path());
+    const std::string path = (folder / ViewingCopies::FileName(name ? name() : "")).string();
     try {
         Write(path, PowerPointConstant::ppSaveAsPresentation);
     } catch (...) {

@@ -6,37 +6,32 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-// The open program stands in for xdg-open: "true" opens anything, "false"
-// finds no program, and a name that does not exist cannot be started.
-TEST(DesktopPresentationViewer, SaysNothingWhenTheDesktopOpensThePresentation)
+struct CRecordingOpenAction final : IDesktopOpenAction
 {
-    Strings reports;
-    CDesktopPresentationViewer viewer([&](const std::string& text) { reports.push_back(text); },
-                                      "true");
-    viewer.Show("/talks/Budget.ppt");
-    EXPECT_TRUE(reports.empty());
-}
+    Strings opened;
+    Strings failureTexts;
+    void Open(const std::string& path, const std::string& failureText) noexcept override
+    {
+        opened.push_back(path);
+        failureTexts.push_back(failureText);
+    }
+};
 
-TEST(DesktopPresentationViewer, ReportsADesktopThatCannotOpenItInOneMessage)
+TEST(DesktopPresentationViewer, HandsThePresentationOverWithTheMessageForAFailedLaunch)
 {
     Strings reports;
+    auto desktop = std::make_shared<CRecordingOpenAction>();
     CDesktopPresentationViewer viewer([&](const std::string& text) { reports.push_back(text); },
-                                      "false");
+                                      desktop);
     viewer.Show("/talks/Budget.ppt");
-    EXPECT_EQ(reports, Strings{"The presentation \"/talks/Budget.ppt\" could not be opened: the "
-                               "desktop has no program that shows presentations, or it did not "
-                               "start."});
-}
+    EXPECT_EQ(desktop->opened, Strings{"/talks/Budget.ppt"});
+    EXPECT_EQ(desktop->failureTexts,
+              Strings{"The presentation \"/talks/Budget.ppt\" could not be opened: the desktop "
+                      "has no program that shows presentations, or it did not start."});
+    EXPECT_TRUE(reports.empty()) << "the open action tells of a failed launch";
 
-TEST(DesktopPresentationViewer, ReportsAnOpenProgramThatIsNotThere)
-{
-    Strings reports;
-    CDesktopPresentationViewer viewer([&](const std::string& text) { reports.push_back(text); },
-                                      "no-such-open-program-here");
-    viewer.Show("/talks/Budget.ppt");
-    EXPECT_EQ(reports.size(), 1u);
     viewer.ReportFailure("The presentation could not be opened for viewing: disk full");
-    EXPECT_EQ(reports.back(), "The presentation could not be opened for viewing: disk full");
+    EXPECT_EQ(reports, Strings{"The presentation could not be opened for viewing: disk full"});
 }
 
 } // namespace

@@ -43,14 +43,18 @@ TEST_F(ViewerHandOff, ASavedPresentationIsShownFromItsFile)
     EXPECT_EQ(m_viewer->shown, std::vector<std::string>{"/talks/Budget.ppt"});
 }
 
-TEST_F(ViewerHandOff, AnUnsavedPresentationIsShownFromACopyInAFolderOfItsOwn)
+TEST_F(ViewerHandOff, AnUnsavedPresentationIsShownFromACopyNamedAsTheClientCallsIt)
 {
     m_services.fileWriter = std::make_shared<CPptFileWriter>();
+    m_services.viewingName = [] {
+        return std::string("Budget.ppt");
+    };
     App().Activate();
     NewPresentation().GetSlides().Add(1, 1);
     ASSERT_EQ(m_viewer->shown.size(), 1u);
     const std::filesystem::path copy = m_viewer->shown[0];
-    EXPECT_EQ(copy.filename(), "Presentation.ppt");
+    EXPECT_EQ(copy.filename().string(), "Budget.ppt");
+    EXPECT_TRUE(copy.parent_path().filename().string().starts_with("quillon-view-"));
     EXPECT_TRUE(std::filesystem::is_regular_file(copy));
     EXPECT_TRUE(m_viewer->failures.empty());
     std::filesystem::remove_all(copy.parent_path());
