@@ -27,7 +27,7 @@ std::vector<WrittenFile> FilesToCheck()
     // Built around the shipped template's records rather than our own master.
     PresentationDocument designed = SampleDocuments::WorkedExample();
     designed.design = CPotTemplateLoader().Load(QUILLON_DEFAULT_TEMPLATE)->design;
-    files.push_back({"shipped_design.ppt", 1, designed});
+    files.push_back({"shipped_design.ppt", 1, designed, {}});
     return files;
 }
 
