@@ -260,6 +260,26 @@ TEST(TemplateReader, CopiesAMasterWithoutItsReferencesToEmbeddedObjects)
     EXPECT_TRUE(Holds(copied, RecordTypeValue(RecordType::PlaceholderAtom)));
 }
 
+// A title slide takes the colours of the title master it follows, the other
+// slides those of the main master.
+TEST(TemplateReader, TitleSlidesTakeTheTitleMastersColours)
+{
+    TemplateDesign design = *OwnTemplate();
+    design.masters.push_back(design.masters.front());
+    design.masters.back().isTitleMaster = true;
+    design.titleMaster = 1;
+    design.titleSlides.colorScheme = {0x010203, 0x040506, 0, 0, 0, 0, 0, 0};
+    PresentationDocument document = WorkedExample();
+    document.design = std::make_shared<const TemplateDesign>(design);
+    const std::vector<std::uint8_t> stream = CPptPackager().Package(document).document;
+    const std::vector<std::uint8_t> scheme = {1, 2, 3, 0, 4, 5, 6, 0};
+    std::size_t count = 0;
+    for (auto at = stream.begin();
+         (at = std::search(at, stream.end(), scheme.begin(), scheme.end())) != stream.end(); ++at)
+        ++count;
+    EXPECT_EQ(count, 1u); // the worked example has one title slide
+}
+
 // Templates whose masters cannot be copied whole, each of which once gave a
 // presentation that readers refuse: a clear refusal instead.
 TEST(TemplateLoader, RefusesTemplatesWhoseMastersAreDamaged)
