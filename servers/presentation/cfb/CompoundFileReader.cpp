@@ -13,7 +13,7 @@
 
 CCompoundFileReader::CCompoundFileReader(const std::string& path)
 {
-    FilterGsfLog();
+    const CGsfLogScope quiet;
     gsf_init();
     GError* rawError = nullptr;
     GsfInput* input = gsf_input_stdio_new(path.c_str(), &rawError);
@@ -26,7 +26,7 @@ CCompoundFileReader::CCompoundFileReader(const std::string& path)
 
 CCompoundFileReader::CCompoundFileReader(const std::vector<std::uint8_t>& bytes) : m_bytes(bytes)
 {
-    FilterGsfLog();
+    const CGsfLogScope quiet;
     gsf_init();
     GsfInput* input =
         gsf_input_memory_new(m_bytes.data(), static_cast<gsf_off_t>(m_bytes.size()), FALSE);
@@ -52,6 +52,7 @@ void CCompoundFileReader::Open(GsfInput* rawInput, const std::string& what)
 
 std::vector<std::string> CCompoundFileReader::StreamNames() const
 {
+    const CGsfLogScope quiet;
     std::vector<std::string> names;
     const int count = gsf_infile_num_children(m_file);
     for (int i = 0; i < count; ++i)
@@ -59,9 +60,26 @@ std::vector<std::string> CCompoundFileReader::StreamNames() const
     return names;
 }
 
+namespace {
+
+// Whether the storage lists the name, readable or not.
+bool HasChild(GsfInfile* storage, const std::string& name)
+{
+    const int count = gsf_infile_num_children(storage);
+    for (int i = 0; i < count; ++i) {
+        const char* child = gsf_infile_name_by_index(storage, i);
+        if (child != nullptr && name == child)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 std::optional<std::vector<std::uint8_t>>
 CCompoundFileReader::ReadStream(const std::string& name) const
 {
+    const CGsfLogScope quiet;
     // Storages are walked down by the path's parts; names never hold a "/".
     GsfHandle<GsfInput> stream(GSF_INPUT(g_object_ref(m_file)));
     std::size_t start = 0;
@@ -70,7 +88,11 @@ CCompoundFileReader::ReadStream(const std::string& name) const
         const std::string part = name.substr(start, slash - start);
         if (!GSF_IS_INFILE(stream.get()))
             return std::nullopt;
-        stream.reset(gsf_infile_child_by_name(GSF_INFILE(stream.get()), part.c_str()));
+        GsfInfile* parent = GSF_INFILE(stream.get());
+        GsfInput* child = gsf_infile_child_by_name(parent, part.c_str());
+        if (!child && HasChild(parent, part))
+            throw std::runtime_error("the stream \"" + name + "\" cannot be read");
+        stream.reset(child);
         if (!stream)
             return std::nullopt;
         if (slash == std::string::npos)

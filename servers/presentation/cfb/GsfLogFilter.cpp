@@ -15,16 +15,18 @@ bool FromGsf(const gchar* domain)
     return domain != nullptr && std::strncmp(domain, kGsfDomain, sizeof kGsfDomain - 1) == 0;
 }
 
+thread_local int t_openScopes = 0;
+
 void Filter(const gchar* domain, GLogLevelFlags level, const gchar* message, gpointer)
 {
-    if (FromGsf(domain) && (level & G_LOG_LEVEL_ERROR) == 0)
+    if ((FromGsf(domain) || t_openScopes > 0) && (level & G_LOG_LEVEL_ERROR) == 0)
         return;
     g_previousHandler(domain, level, message, nullptr);
 }
 
 } // namespace
 
-void FilterGsfLog()
+CGsfLogScope::CGsfLogScope()
 {
     static std::once_flag installed;
     std::call_once(installed, [] {
@@ -32,4 +34,10 @@ void FilterGsfLog()
         if (g_previousHandler == nullptr)
             g_previousHandler = g_log_default_handler;
     });
+    ++t_openScopes;
+}
+
+CGsfLogScope::~CGsfLogScope()
+{
+    --t_openScopes;
 }

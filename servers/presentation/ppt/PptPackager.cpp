@@ -123,7 +123,7 @@ SlidePlacement PlacementAround(const TemplateDesign& design, const SlideData& sl
     placement.masterId = master.masterId;
     placement.masterTitleShapeId = titleSlide ? design.centerTitleShapeId : design.titleShapeId;
     placement.masterBodyShapeId = titleSlide ? design.subtitleShapeId : design.bodyShapeId;
-    placement.design = &design.slides;
+    placement.design = titleSlide ? &design.titleSlides : &design.slides;
     return placement;
 }
 

@@ -51,5 +51,7 @@ struct TemplateDesign
     std::uint32_t centerTitleShapeId = 0;
     std::uint32_t subtitleShapeId = 0;
     SlideDesign slides;
+    // The same for title slides, coloured by the title master they follow.
+    SlideDesign titleSlides;
     std::vector<std::uint8_t> pictures; // the Pictures stream, when the design uses any
 };

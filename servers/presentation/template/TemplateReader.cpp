@@ -291,6 +291,9 @@ void CTemplateReader::PlaceSlides(const RecordNode& main, const RecordNode* titl
         MasterShapes::SlidesFrom(mainShapes, titleShapes, design.slideWidth, design.slideHeight);
     if (const auto scheme = MasterShapes::ColorScheme(m_reader, main))
         design.slides.colorScheme = *scheme;
+    design.titleSlides = design.slides;
+    if (const auto scheme = title ? MasterShapes::ColorScheme(m_reader, *title) : std::nullopt)
+        design.titleSlides.colorScheme = *scheme;
     design.titleShapeId = ShapeIdOf(mainShapes, PlacementValue(PlacementId::MasterTitle));
     design.bodyShapeId = ShapeIdOf(mainShapes, PlacementValue(PlacementId::MasterBody));
     design.centerTitleShapeId =

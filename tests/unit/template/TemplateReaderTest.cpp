@@ -260,8 +260,28 @@ TEST(TemplateReader, CopiesAMasterWithoutItsReferencesToEmbeddedObjects)
     EXPECT_TRUE(Holds(copied, RecordTypeValue(RecordType::PlaceholderAtom)));
 }
 
-// Templates whose masters cannot be copied whole, each of which once gave a
-// presentation that readers refuse: a clear refusal instead.
+// A title slide takes the colours of the title master it follows, the other
+// slides those of the main master.
+TEST(TemplateReader, TitleSlidesTakeTheTitleMastersColours)
+{
+    TemplateDesign design = *OwnTemplate();
+    design.masters.push_back(design.masters.front());
+    design.masters.back().isTitleMaster = true;
+    design.titleMaster = 1;
+    design.titleSlides.colorScheme = {0x010203, 0x040506, 0, 0, 0, 0, 0, 0};
+    PresentationDocument document = WorkedExample();
+    document.design = std::make_shared<const TemplateDesign>(design);
+    const std::vector<std::uint8_t> stream = CPptPackager().Package(document).document;
+    const std::vector<std::uint8_t> scheme = {1, 2, 3, 0, 4, 5, 6, 0};
+    std::size_t count = 0;
+    for (auto at = stream.begin();
+         (at = std::search(at, stream.end(), scheme.begin(), scheme.end())) != stream.end(); ++at)
+        ++count;
+    EXPECT_EQ(count, 1u); // the worked example has one title slide
+}
+
+// Damaged templates, most of which once gave a presentation that readers
+// refuse: a clear refusal instead, and nothing else on standard error.
 TEST(TemplateLoader, RefusesTemplatesWhoseMastersAreDamaged)
 {
     int count = 0;
@@ -270,14 +290,16 @@ TEST(TemplateLoader, RefusesTemplatesWhoseMastersAreDamaged)
             continue;
         ++count;
         SCOPED_TRACE(entry.path().filename().string());
+        testing::internal::CaptureStderr();
         try {
             CPotTemplateLoader().Load(entry.path().string());
             ADD_FAILURE() << "accepted";
         } catch (const CTemplateError& error) {
             EXPECT_NE(std::string(error.what()).find("damaged"), std::string::npos) << error.what();
         }
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), ""); // no library's own messages
     }
-    EXPECT_EQ(count, 12);
+    EXPECT_EQ(count, 13);
 }
 
 // libgsf asserts on some truncated compound files; only our message may
