@@ -1,8 +1,10 @@
 #include "EmbeddedServers.h"
 
+#include "FileWritersByFormat.h"
 #include "NotesFolderServer.h"
 #include "PotTemplateLoader.h"
 #include "PptFileWriter.h"
+#include "PptxFileWriter.h"
 #include "PresentationServer.h"
 #include "ProgIdRegistry.h"
 
@@ -10,7 +12,12 @@ CEmbeddedServers::CEmbeddedServers(std::filesystem::path notesFolder,
                                    std::shared_ptr<IPresentationViewer> viewer)
 {
     PresentationServices services;
-    services.fileWriter = std::make_shared<CPptFileWriter>();
+    auto writers = std::make_shared<CFileWritersByFormat>();
+    auto pptWriter = std::make_shared<CPptFileWriter>();
+    writers->Add(CPptFileWriter::kFormatPresentation, pptWriter);
+    writers->Add(CPptFileWriter::kFormatTemplate, pptWriter);
+    writers->Add(CPptxFileWriter::kFormatOpenXmlPresentation, std::make_shared<CPptxFileWriter>());
+    services.fileWriter = writers;
     services.viewer = std::move(viewer);
     services.templateLoader = std::make_shared<CPotTemplateLoader>();
     const CPresentationServer presentationServer(services);
