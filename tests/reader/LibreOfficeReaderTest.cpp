@@ -1,5 +1,4 @@
 #include "ImpressDocument.h"
-#include "PptFileWriter.h"
 #include "ReaderCases.h"
 #include "SampleDocuments.h"
 
@@ -18,10 +17,11 @@ namespace {
 using namespace SampleDocuments;
 
 // Impress names layouts "AL<n>T<type>", n numbering the layouts in order of
-// first use; the type says what the layout is.
-std::string LayoutType(int layout)
+// first use; the type says what the layout is. A .pptx title-and-content
+// layout (type obj) is its "title, object" (11) rather than "title, text" (1).
+std::string LayoutType(int layout, bool openXml)
 {
-    return layout == 1 ? "T0" : layout == 3 ? "T3" : "T1";
+    return layout == 1 ? "T0" : layout == 3 ? "T3" : openXml ? "T11" : "T1";
 }
 
 std::string LayoutTypeOf(const std::string& layoutName)
@@ -44,13 +44,15 @@ std::string FrameClass(PlaceholderKind kind)
     return "outline";
 }
 
-void ExpectSameSlides(const PresentationDocument& expected, const std::vector<ImpressPage>& pages)
+void ExpectSameSlides(const PresentationDocument& expected, const std::vector<ImpressPage>& pages,
+                      bool openXml)
 {
     ASSERT_EQ(pages.size(), expected.slides.size());
     for (std::size_t s = 0; s < pages.size(); ++s) {
         SCOPED_TRACE("slide " + std::to_string(s + 1));
         const SlideData& slide = expected.slides[s];
-        EXPECT_EQ(LayoutTypeOf(pages[s].layout), LayoutType(slide.layout)) << pages[s].layout;
+        EXPECT_EQ(LayoutTypeOf(pages[s].layout), LayoutType(slide.layout, openXml))
+            << pages[s].layout;
         ASSERT_EQ(pages[s].frames.size(), slide.placeholders.size());
         for (std::size_t f = 0; f < slide.placeholders.size(); ++f) {
             const Placeholder& placeholder = slide.placeholders[f];
@@ -70,16 +72,15 @@ void ExpectSameSlides(const PresentationDocument& expected, const std::vector<Im
     }
 }
 
-// Writes every kind of file and has one LibreOffice run convert them all to
-// flat OpenDocument, then compares what Impress shows with what was saved.
-TEST(LibreOfficeImpress, ShowsTheTitlesParagraphsAndLevelsWeWrite)
+// Writes every file and has one LibreOffice run convert them all to flat
+// OpenDocument, then compares what Impress shows with what was saved.
+void ExpectImpressShowsWhatWasWritten(const std::vector<WrittenFile>& files, bool openXml)
 {
     const QString soffice = QStandardPaths::findExecutable("soffice");
     ASSERT_FALSE(soffice.isEmpty()) << "LibreOffice Impress is not installed";
     QTemporaryDir work;
     ASSERT_TRUE(work.isValid());
     const QDir dir(work.path());
-    const std::vector<WrittenFile> files = ReaderCases();
     QStringList arguments{"--headless",
                           "--norestore",
                           "-env:UserInstallation=" +
@@ -90,7 +91,7 @@ TEST(LibreOfficeImpress, ShowsTheTitlesParagraphsAndLevelsWeWrite)
                           dir.filePath("out")};
     for (const WrittenFile& file : files) {
         const QString path = dir.filePath(QString::fromStdString(file.name));
-        CPptFileWriter().Write(file.document, path.toStdString(), file.fileFormat);
+        WriteCase(file, path.toStdString());
         arguments << path;
     }
     QProcess process;
@@ -103,8 +104,18 @@ TEST(LibreOfficeImpress, ShowsTheTitlesParagraphsAndLevelsWeWrite)
         const QString converted = dir.filePath(
             "out/" + QFileInfo(QString::fromStdString(file.name)).completeBaseName() + ".fodp");
         ASSERT_TRUE(QFileInfo::exists(converted)) << "LibreOffice did not open " << file.name;
-        ExpectSameSlides(file.document, ReadImpressDocument(converted));
+        ExpectSameSlides(file.document, ReadImpressDocument(converted), openXml);
     }
+}
+
+TEST(LibreOfficeImpress, ShowsTheTitlesParagraphsAndLevelsWeWrite)
+{
+    ExpectImpressShowsWhatWasWritten(ReaderCases(), false);
+}
+
+TEST(LibreOfficeImpress, ShowsTheSameInOpenXmlPresentations)
+{
+    ExpectImpressShowsWhatWasWritten(OpenXmlReaderCases(), true);
 }
 
 } // namespace

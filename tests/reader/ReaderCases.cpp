@@ -1,5 +1,7 @@
 #include "ReaderCases.h"
 
+#include "PptFileWriter.h"
+#include "PptxFileWriter.h"
 #include "SampleDocuments.h"
 
 using namespace SampleDocuments;
@@ -38,4 +40,25 @@ std::vector<WrittenFile> ReaderCases()
 
     files.push_back({"design.pot", 5, WorkedExample()});
     return files;
+}
+
+std::vector<WrittenFile> OpenXmlReaderCases()
+{
+    std::vector<WrittenFile> files;
+    for (WrittenFile& file : ReaderCases()) {
+        if (file.fileFormat != CPptFileWriter::kFormatPresentation)
+            continue;
+        file.name += 'x';
+        file.fileFormat = CPptxFileWriter::kFormatOpenXmlPresentation;
+        files.push_back(std::move(file));
+    }
+    return files;
+}
+
+void WriteCase(const WrittenFile& file, const std::string& path)
+{
+    if (file.fileFormat == CPptxFileWriter::kFormatOpenXmlPresentation)
+        CPptxFileWriter().Write(file.document, path, file.fileFormat);
+    else
+        CPptFileWriter().Write(file.document, path, file.fileFormat);
 }
