@@ -67,6 +67,11 @@ void CPptxFileWriter::Write(const PresentationDocument& document, const std::str
 {
     if (fileFormat != kFormatOpenXmlPresentation)
         Fail(path, "file format " + std::to_string(fileFormat) + " is not supported");
+    // Saving without the design that was applied would report a success that
+    // is not one.
+    if (document.design)
+        Fail(path, "a .pot design template cannot be carried into a .pptx file; save it as "
+                   ".ppt, or without the template");
     ReplaceFileWith(path, [&](const std::string& temporary) {
         try {
             WritePackage(document, temporary);

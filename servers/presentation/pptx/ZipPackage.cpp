@@ -3,6 +3,7 @@
 #include <cstring>
 #include <ctime>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <zip.h>
 
@@ -17,20 +18,31 @@ struct CZipPackage::PartSource
     std::string bytes;
     std::size_t position = 0;
     zip_error_t error{};
+    bool held = false;               // bytes are made and not yet let go
+    std::optional<std::size_t> size; // known once made
+
+    bool Make()
+    {
+        if (held)
+            return true;
+        try {
+            bytes = make();
+        } catch (...) {
+            *failure = std::current_exception();
+            zip_error_set(&error, ZIP_ER_INTERNAL, 0);
+            return false;
+        }
+        held = true;
+        size = bytes.size();
+        return true;
+    }
 
     zip_int64_t Answer(void* data, zip_uint64_t length, zip_source_cmd_t command)
     {
         switch (command) {
         case ZIP_SOURCE_OPEN:
-            try {
-                bytes = make();
-            } catch (...) {
-                *failure = std::current_exception();
-                zip_error_set(&error, ZIP_ER_INTERNAL, 0);
-                return -1;
-            }
             position = 0;
-            return 0;
+            return Make() ? 0 : -1;
         case ZIP_SOURCE_READ: {
             const std::size_t count =
                 std::min<std::size_t>(static_cast<std::size_t>(length), bytes.size() - position);
@@ -40,12 +52,18 @@ struct CZipPackage::PartSource
         }
         case ZIP_SOURCE_CLOSE:
             std::string().swap(bytes);
+            held = false;
             return 0;
         case ZIP_SOURCE_STAT: {
+            // libzip asks just before it writes the part. Knowing the size
+            // then keeps it from marking every entry as needing ZIP64.
+            if (!size && !Make())
+                return -1;
             auto* stat = static_cast<zip_stat_t*>(data);
             zip_stat_init(stat);
             stat->mtime = mtime;
-            stat->valid |= ZIP_STAT_MTIME;
+            stat->size = *size;
+            stat->valid |= ZIP_STAT_MTIME | ZIP_STAT_SIZE;
             return sizeof(zip_stat_t);
         }
         case ZIP_SOURCE_ERROR:

@@ -1,6 +1,7 @@
 #include "PackageContents.h"
 #include "PptxFileWriter.h"
 #include "SampleDocuments.h"
+#include "TemplateDesign.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -202,6 +203,9 @@ TEST_F(PptxPackageTest, AFailedSaveLeavesTheOldFileAndNoTemporaryFile)
     Save(WorkedExample());
     const auto before = fs::file_size(m_path);
     EXPECT_THROW(CPptxFileWriter().Write(PresentationDocument{}, m_path.string(), 1), CSaveError);
+    PresentationDocument designed = WorkedExample();
+    designed.design = std::make_shared<const TemplateDesign>();
+    EXPECT_THROW(CPptxFileWriter().Write(designed, m_path.string(), 24), CSaveError);
     EXPECT_THROW(
         CPptxFileWriter().Write(WorkedExample(), (m_folder / "gone" / "x.pptx").string(), 24),
         CSaveError);
