@@ -27,9 +27,8 @@ std::optional<std::string_view> CNoteLineReader::Next() noexcept
 
 namespace {
 
-bool EndsWithPptExtension(std::string_view name) noexcept
+bool EndsWithExtension(std::string_view name, std::string_view extension) noexcept
 {
-    constexpr std::string_view extension = ".ppt";
     if (name.size() < extension.size())
         return false;
     const std::string_view tail = name.substr(name.size() - extension.size());
@@ -45,11 +44,13 @@ bool EndsWithPptExtension(std::string_view name) noexcept
 
 } // namespace
 
-std::string MakeOutputFileName(std::string_view line)
+std::string MakeOutputFileName(std::string_view line, PresentationFormat format)
 {
     std::string name(line);
-    if (!EndsWithPptExtension(name))
-        name += ".ppt";
+    if (format == PresentationFormat::Pptx && EndsWithExtension(name, ".ppt"))
+        return name + "x";
+    if (!EndsWithExtension(name, FileExtension(format)))
+        name += FileExtension(format);
     return name;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PresentationOptions.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -32,8 +34,11 @@ private:
     std::size_t m_position = 0;
 };
 
-// Line 0: the output file name, with ".ppt" added unless it ends so already.
-std::string MakeOutputFileName(std::string_view line);
+// Line 0: the output file name, with the format's extension added unless it
+// ends so already. For .pptx a name that ends in ".ppt" is completed to
+// ".pptx", so the file's extension always tells its format.
+std::string MakeOutputFileName(std::string_view line,
+                               PresentationFormat format = PresentationFormat::Ppt);
 
 struct SlideLine
 {

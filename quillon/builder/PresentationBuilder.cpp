@@ -56,7 +56,7 @@ void CPresentationBuilder::BuildPresentation(std::string noteText)
     CNoteLineReader reader(noteText);
     while (const auto line = reader.Next()) {
         if (lineIndex == 0) {
-            outputFileName = MakeOutputFileName(*line);
+            outputFileName = MakeOutputFileName(*line, m_options.m_format);
         } else if (lineIndex == 1) {
             presentation = m_application.GetPresentations().Add(msoCTrue);
             AddTitleSlide(presentation, std::string(*line));
