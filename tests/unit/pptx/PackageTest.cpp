@@ -3,9 +3,11 @@
 #include "SampleDocuments.h"
 #include "TemplateDesign.h"
 
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
+#include <sys/resource.h>
 
 // Walks a written package the way the Open Packaging Conventions read one.
 
@@ -217,6 +219,49 @@ TEST_F(PptxPackageTest, AFailedSaveLeavesTheOldFileAndNoTemporaryFile)
 
     Save(PresentationDocument{});
     EXPECT_LT(fs::file_size(m_path), before);
+}
+
+// A disk that fills up part way: the file size limit makes each write past
+// it fail with EFBIG (the signal it would raise is ignored meanwhile).
+class CFileSizeLimit
+{
+public:
+    explicit CFileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~CFileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    CFileSizeLimit(const CFileSizeLimit&) = delete;
+    CFileSizeLimit& operator=(const CFileSizeLimit&) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+TEST_F(PptxPackageTest, ADiskThatFillsUpFailsTheSaveAndKeepsTheOldFile)
+{
+    Save(WorkedExample());
+    const std::string before = ReadPackage(m_path.string()).at("ppt/slides/slide1.xml");
+    PresentationDocument longer = WorkedExample();
+    for (int i = 0; i < 50; ++i)
+        longer.slides.push_back(TextSlide("More", Bullets(20, "point")));
+    for (const rlim_t limit : {rlim_t{0}, rlim_t{100}, rlim_t{2000}, rlim_t{8000}}) {
+        SCOPED_TRACE(limit);
+        const CFileSizeLimit full(limit);
+        EXPECT_THROW(CPptxFileWriter().Write(longer, m_path.string(), 24), CSaveError);
+    }
+    EXPECT_EQ(ReadPackage(m_path.string()).size(), 21U);
+    EXPECT_EQ(ReadPackage(m_path.string()).at("ppt/slides/slide1.xml"), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 1);
 }
 
 } // namespace
