@@ -27,14 +27,14 @@ bool AllowedInXml(char32_t c)
 char32_t Decode(std::string_view text, std::size_t& i)
 {
     const auto byte = [&](std::size_t k) {
-        return static_cast<unsigned char>(text[k]);
+        return static_cast<char32_t>(text[k]) & 0xFF;
     };
-    const unsigned char lead = byte(i);
-    int extra = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
-    char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
-    for (int k = 1; k <= extra; ++k)
-        c = (c << 6) | (byte(i + static_cast<std::size_t>(k)) & 0x3F);
-    i += static_cast<std::size_t>(extra) + 1;
+    const char32_t lead = byte(i);
+    const std::size_t extra = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
+    char32_t c = extra == 0 ? lead : lead & (0x3Fu >> extra);
+    for (std::size_t k = 1; k <= extra; ++k)
+        c = (c << 6) | (byte(i + k) & 0x3F);
+    i += extra + 1;
     return c;
 }
 
