@@ -5,6 +5,8 @@ const char* const kCommandLineUsage =
     "Turn outline notes into presentations. NOTE is a text file, or - for standard input.\n"
     "\n"
     "  --save-folder DIR  save into DIR (default: the current folder)\n"
+    "  --format FORMAT    save as ppt (PowerPoint 97-2003, the default) or pptx\n"
+    "                     (PowerPoint 2007 and later); the extension follows\n"
     "  --overwrite        replace a presentation of the same name instead of choosing\n"
     "                     a free numbered name\n"
     "  --template FILE    apply the design template FILE (default: the shipped one)\n"
@@ -63,6 +65,13 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args)
                 return {std::nullopt, error};
             options.templateFile = file;
             options.applyTemplate = true;
+        } else if (IsOption(arg, "--format")) {
+            std::string format;
+            if (!TakeValue(args, i, "--format", format, error))
+                return {std::nullopt, error};
+            if (format != "ppt" && format != "pptx")
+                return {std::nullopt, "unknown format " + format + " (ppt or pptx)"};
+            options.openXml = format == "pptx";
         } else if (arg == "--no-template") {
             options.applyTemplate = false;
         } else if (arg == "--overwrite") {
@@ -81,5 +90,10 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args)
     }
     if (options.notes.empty() && !options.help && !options.version)
         return {std::nullopt, "no note given"};
+    // A .pot design cannot yet be carried into a .pptx; refusing here beats a
+    // file saved without the design that was asked for.
+    if (options.openXml && options.applyTemplate && options.templateFile)
+        return {std::nullopt, "--template cannot be used with --format pptx: a .pptx cannot "
+                              "hold a .pot design yet"};
     return {options, {}};
 }

@@ -10,6 +10,7 @@ struct CommandLineOptions
     std::vector<std::string> notes;
     std::string saveFolder; // empty: the current folder
     bool overwrite = false;
+    bool openXml = false; // --format pptx
     bool applyTemplate = true;
     std::optional<std::string> templateFile; // nothing: the shipped default
     bool open = false;

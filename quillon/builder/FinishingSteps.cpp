@@ -83,16 +83,20 @@ void CPresentationBuilder::SaveStep(const PowerPoint::Presentation& presentation
                                "saved as " +
                                    outputPath + ".",
                                MB_OK);
-    presentation.SaveAs(outputPath, ppSaveAsPresentation, msoFalse);
+    presentation.SaveAs(outputPath,
+                        m_options.m_format == PresentationFormat::Pptx ? ppSaveAsOpenXMLPresentation
+                                                                       : ppSaveAsPresentation,
+                        msoFalse);
     claim.Saved();
     m_savedPath = outputPath;
 }
 
 std::string CPresentationBuilder::MakeFreeFileName(std::string path) const
 {
-    path.resize(path.size() >= 4 ? path.size() - 4 : 0);
+    const std::string extension = FileExtension(m_options.m_format);
+    path.resize(path.size() >= extension.size() ? path.size() - extension.size() : 0);
     for (unsigned long number = 1;; ++number) {
-        std::string candidate = path + std::to_string(number) + ".ppt";
+        std::string candidate = path + std::to_string(number) + extension;
         // A name the folder refuses is not taken: the save will say why.
         if (m_fileSystem.ClaimName(candidate) != IFileSystem::Claim::Taken)
             return candidate;

@@ -29,9 +29,8 @@ std::optional<std::string_view> CNoteLineReader::Next() noexcept
 
 namespace {
 
-bool EndsWithPptExtension(std::string_view name) noexcept
+bool EndsWithExtension(std::string_view name, std::string_view extension) noexcept
 {
-    constexpr std::string_view extension = ".ppt";
     if (name.size() < extension.size())
         return false;
     const std::string_view tail = name.substr(name.size() - extension.size());
@@ -74,15 +73,17 @@ std::string NameCharacters(std::string_view text)
 
 } // namespace
 
-std::string MakeOutputFileName(std::string_view line)
+std::string MakeOutputFileName(std::string_view line, PresentationFormat format)
 {
     std::string text = ToValidUtf8(line);
     std::string_view withoutMark = text;
     if (withoutMark.starts_with(kByteOrderMark))
         withoutMark = TrimNoteLine(withoutMark.substr(kByteOrderMark.size()));
     std::string name = NameCharacters(withoutMark);
-    if (!EndsWithPptExtension(name))
-        name += ".ppt";
+    if (format == PresentationFormat::Pptx && EndsWithExtension(name, ".ppt"))
+        return name + "x";
+    if (!EndsWithExtension(name, FileExtension(format)))
+        name += FileExtension(format);
     return name;
 }
 

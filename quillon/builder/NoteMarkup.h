@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PresentationOptions.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -32,12 +34,15 @@ private:
     std::size_t m_position = 0;
 };
 
-// Line 0: the output file name, with ".ppt" added unless it ends so already.
+// Line 0: the output file name, with the format's extension added unless it
+// ends so already. For .pptx a name that ends in ".ppt" is completed to
+// ".pptx", so the file's extension always tells its format.
 // The name is made to stay a name in the save folder and to read as the line
 // does: bytes that are not UTF-8 are read as Windows-1252 (as slide text is),
 // a leading byte-order mark goes, a tab or other white-space control becomes
 // a blank, and "/" and every other control character becomes "_".
-std::string MakeOutputFileName(std::string_view line);
+std::string MakeOutputFileName(std::string_view line,
+                               PresentationFormat format = PresentationFormat::Ppt);
 
 struct SlideLine
 {

@@ -59,7 +59,7 @@ void CPresentationBuilder::BuildPresentation(std::string noteText)
     CNoteLineReader reader(noteText);
     while (const auto line = reader.Next()) {
         if (lineIndex == 0) {
-            m_outputFileName = MakeOutputFileName(*line);
+            m_outputFileName = MakeOutputFileName(*line, m_options.m_format);
         } else if (lineIndex == 1) {
             presentation = m_application.GetPresentations().Add(msoCTrue);
             AddTitleSlide(presentation, std::string(*line));

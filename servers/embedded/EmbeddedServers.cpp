@@ -1,8 +1,10 @@
 #include "EmbeddedServers.h"
 
+#include "FileWritersByFormat.h"
 #include "NotesFolderServer.h"
 #include "PotTemplateLoader.h"
 #include "PptFileWriter.h"
+#include "PptxFileWriter.h"
 #include "PresentationServer.h"
 #include "ProgIdRegistry.h"
 #include "ViewingCopies.h"
@@ -18,7 +20,12 @@ CEmbeddedServers::CEmbeddedServers(std::filesystem::path notesFolder,
             ViewingCopies::RemoveStale(temporary);
     }
     PresentationServices services;
-    services.fileWriter = std::make_shared<CPptFileWriter>();
+    auto writers = std::make_shared<CFileWritersByFormat>();
+    auto pptWriter = std::make_shared<CPptFileWriter>();
+    writers->Add(CPptFileWriter::kFormatPresentation, pptWriter);
+    writers->Add(CPptFileWriter::kFormatTemplate, pptWriter);
+    writers->Add(CPptxFileWriter::kFormatOpenXmlPresentation, std::make_shared<CPptxFileWriter>());
+    services.fileWriter = writers;
     services.viewer = std::move(viewer);
     services.viewingName = std::move(viewingName);
     services.templateLoader = std::make_shared<CPotTemplateLoader>();

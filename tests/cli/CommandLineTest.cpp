@@ -117,6 +117,31 @@ TEST_F(CommandLine, ATakenNameGetsAFreeOneAndSaysSoUnlessQuiet)
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "keep me");
 }
 
+TEST_F(CommandLine, FormatPptxSavesPackagesUnderPptxNamesAndFreeNames)
+{
+    const std::string budget = folder.Write("a.note", "Budget\nTitle\n-Costs\n.Rent\n").string();
+    const std::string talk = folder.Write("b.note", "Talk.ppt\nTitle\n").string();
+    const std::string saveFolder = "--save-folder=" + folder.Path().string();
+    EXPECT_EQ(Run({"--format", "pptx", saveFolder, budget, talk}), 0) << err.str();
+    EXPECT_EQ(OutputLines(), (Strings{folder / "Budget.pptx", folder / "Talk.pptx"}));
+    EXPECT_EQ(Run({"--format=pptx", "--quiet", saveFolder, budget}), 0) << err.str();
+    EXPECT_EQ(OutputLines(), Strings{folder / "Budget1.pptx"});
+    for (const char* name : {"Budget.pptx", "Budget1.pptx", "Talk.pptx"}) {
+        std::ifstream file(folder / name, std::ios::binary);
+        char magic[4] = {};
+        file.read(magic, sizeof magic);
+        EXPECT_EQ(std::string(magic, sizeof magic), "PK\x03\x04") << name;
+    }
+    EXPECT_EQ(Run({"--format", "ppt", "--no-template", saveFolder, budget}), 0) << err.str();
+    EXPECT_EQ(OutputLines(), Strings{folder / "Budget.ppt"});
+
+    EXPECT_EQ(Run({"--format", "odp", budget}), 2);
+    EXPECT_NE(err.str().find("unknown format odp"), std::string::npos) << err.str();
+    EXPECT_EQ(Run({"--format", "pptx", "--template", "design.pot", budget}), 2);
+    EXPECT_NE(err.str().find("--template cannot be used with --format pptx"), std::string::npos)
+        << err.str();
+}
+
 TEST_F(CommandLine, OpenHandsEachSavedPresentationToTheDesktopAndOnlyThen)
 {
     const std::string note = folder.Write("a.note", "Budget\nTitle\n").string();

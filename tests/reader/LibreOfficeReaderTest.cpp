@@ -1,6 +1,5 @@
 #include "ImpressDocument.h"
 #include "OdfSlideExpectations.h"
-#include "PptFileWriter.h"
 #include "ReaderCases.h"
 
 #include <QDir>
@@ -14,16 +13,15 @@
 
 namespace {
 
-// Writes every kind of file and has one LibreOffice run convert them all to
-// flat OpenDocument, then compares what Impress shows with what was saved.
-TEST(LibreOfficeImpress, ShowsTheTitlesParagraphsAndLevelsWeWrite)
+// Writes every file and has one LibreOffice run convert them all to flat
+// OpenDocument, then compares what Impress shows with what was saved.
+void ExpectImpressShowsWhatWasWritten(const std::vector<WrittenFile>& files, OdfReader reader)
 {
     const QString soffice = QStandardPaths::findExecutable("soffice");
     ASSERT_FALSE(soffice.isEmpty()) << "LibreOffice Impress is not installed";
     QTemporaryDir work;
     ASSERT_TRUE(work.isValid());
     const QDir dir(work.path());
-    const std::vector<WrittenFile> files = ReaderCases();
     QStringList arguments{"--headless",
                           "--norestore",
                           "-env:UserInstallation=" +
@@ -47,8 +45,28 @@ TEST(LibreOfficeImpress, ShowsTheTitlesParagraphsAndLevelsWeWrite)
         const QString converted = dir.filePath(
             "out/" + QFileInfo(QString::fromStdString(file.name)).completeBaseName() + ".fodp");
         ASSERT_TRUE(QFileInfo::exists(converted)) << "LibreOffice did not open " << file.name;
-        ExpectSameOdfSlides(file.document, ReadImpressDocument(converted), OdfReader::Impress);
+        ExpectSameOdfSlides(file.document, ReadImpressDocument(converted), reader);
     }
+}
+
+TEST(LibreOfficeImpress, ShowsTheTitlesParagraphsAndLevelsWeWrite)
+{
+    ExpectImpressShowsWhatWasWritten(ReaderCases(), false);
+}
+
+TEST(LibreOfficeImpress, ShowsTheSameInOpenXmlPresentations)
+{
+    ExpectImpressShowsWhatWasWritten(OpenXmlReaderCases(), true);
+}
+
+TEST(LibreOfficeImpress, ShowsTheTitlesParagraphsAndLevelsWeWrite)
+{
+    ExpectImpressShowsWhatWasWritten(ReaderCases(), OdfReader::Impress);
+}
+
+TEST(LibreOfficeImpress, ShowsTheSameInOpenXmlPresentations)
+{
+    ExpectImpressShowsWhatWasWritten(OpenXmlReaderCases(), OdfReader::ImpressOpenXml);
 }
 
 } // namespace

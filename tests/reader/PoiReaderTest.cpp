@@ -1,5 +1,4 @@
 #include "PotTemplateLoader.h"
-#include "PptFileWriter.h"
 #include "ReaderCases.h"
 #include "SampleDocuments.h"
 
@@ -130,12 +129,17 @@ std::vector<WrittenFile> FilesToCheck()
     return files;
 }
 
-std::string LayoutName(int layout)
+// The binary reader names the slide layouts of the old format, the XSLF
+// reader the layout types of the new one (title, obj, twoObj).
+std::string LayoutName(int layout, bool openXml)
 {
+    if (openXml)
+        return layout == 1 ? "TITLE" : layout == 3 ? "TWO_OBJ" : "TITLE_AND_CONTENT";
     return layout == 1 ? "TITLE_SLIDE" : layout == 3 ? "TWO_COLUMNS" : "TITLE_BODY";
 }
 
-std::string PlaceholderName(PlaceholderKind kind)
+// The .pptx layouts hold content placeholders, which may take any content.
+std::string PlaceholderName(PlaceholderKind kind, bool openXml)
 {
     switch (kind) {
     case PlaceholderKind::CenterTitle:
@@ -147,10 +151,10 @@ std::string PlaceholderName(PlaceholderKind kind)
     case PlaceholderKind::Body:
         break;
     }
-    return "BODY";
+    return openXml ? "CONTENT" : "BODY";
 }
 
-void ExpectSameSlides(const PresentationDocument& expected, const PoiFile& file)
+void ExpectSameSlides(const PresentationDocument& expected, const PoiFile& file, bool openXml)
 {
     ASSERT_EQ(file.slideCount, static_cast<int>(expected.slides.size()));
     ASSERT_EQ(file.slides.size(), expected.slides.size());
@@ -158,7 +162,7 @@ void ExpectSameSlides(const PresentationDocument& expected, const PoiFile& file)
         SCOPED_TRACE("slide " + std::to_string(s + 1));
         const SlideData& slide = expected.slides[s];
         const PoiSlide& shown = file.slides[s];
-        EXPECT_EQ(shown.layout, LayoutName(slide.layout));
+        EXPECT_EQ(shown.layout, LayoutName(slide.layout, openXml));
         EXPECT_EQ(shown.title, slide.placeholders.at(0).paragraphs.at(0).text);
         ASSERT_EQ(shown.shapes.size(), slide.placeholders.size());
         for (std::size_t f = 0; f < slide.placeholders.size(); ++f) {
@@ -166,7 +170,7 @@ void ExpectSameSlides(const PresentationDocument& expected, const PoiFile& file)
             const Placeholder& placeholder = slide.placeholders[f];
             const PoiShape& shape = shown.shapes[f];
             EXPECT_EQ(shape.name, placeholder.name);
-            EXPECT_EQ(shape.placeholder, PlaceholderName(placeholder.kind));
+            EXPECT_EQ(shape.placeholder, PlaceholderName(placeholder.kind, openXml));
             ASSERT_EQ(shape.paragraphs.size(), placeholder.paragraphs.size());
             for (std::size_t p = 0; p < placeholder.paragraphs.size(); ++p) {
                 const TextParagraph& paragraph = placeholder.paragraphs[p];
@@ -179,9 +183,10 @@ void ExpectSameSlides(const PresentationDocument& expected, const PoiFile& file)
     }
 }
 
-// Writes every kind of file and has one run of the dumper read them all, then
+// Writes every file and has one run of the dumper read them all, then
 // compares what the reader found with what was saved.
-TEST(ApachePoiHslf, ReadsTheSlidesShapesParagraphsAndLevelsWeWrite)
+void ExpectPoiReadsWhatWasWritten(const std::vector<WrittenFile>& files, const QString& dumper,
+                                  bool openXml)
 {
     const QString java = QStringLiteral(QUILLON_JAVA);
     const QString classPath = QStringLiteral(QUILLON_POI_CLASSPATH);
@@ -191,10 +196,9 @@ TEST(ApachePoiHslf, ReadsTheSlidesShapesParagraphsAndLevelsWeWrite)
     QTemporaryDir work;
     ASSERT_TRUE(work.isValid());
     const QDir dir(work.path());
-    const std::vector<WrittenFile> files = FilesToCheck();
     QStringList arguments{"-Djava.awt.headless=true",
                           "-Dorg.apache.poi.util.POILogger=org.apache.poi.util.SystemOutLogger",
-                          "-cp", classPath, "PoiSlideDump"};
+                          "-cp", classPath, dumper};
     for (const WrittenFile& file : files) {
         const QString path = dir.filePath(QString::fromStdString(file.name));
         WriteCase(file, path.toStdString());
@@ -208,6 +212,14 @@ TEST(ApachePoiHslf, ReadsTheSlidesShapesParagraphsAndLevelsWeWrite)
     EXPECT_EQ(errors, "");
     const std::map<std::string, PoiFile> dumped =
         ParseDump(process.readAllStandardOutput().toStdString());
+    // Debian's poi-ooxml-schemas carries only a few of the schema types and
+    // not the compiled type system, so its XSLF reader refuses every package.
+    const auto first =
+        dumped.find(dir.filePath(QString::fromStdString(files.at(0).name)).toStdString());
+    if (openXml && first != dumped.end() && !first->second.problems.empty() &&
+        first->second.problems[0].find("org/apache/xmlbeans/metadata/system/") != std::string::npos)
+        GTEST_SKIP() << "the installed poi-ooxml-schemas lacks the OOXML schema types: "
+                     << first->second.problems[0];
 
     ASSERT_EQ(dumped.size(), files.size());
     for (const WrittenFile& file : files) {
@@ -216,8 +228,20 @@ TEST(ApachePoiHslf, ReadsTheSlidesShapesParagraphsAndLevelsWeWrite)
             dumped.find(dir.filePath(QString::fromStdString(file.name)).toStdString());
         ASSERT_NE(found, dumped.end());
         EXPECT_EQ(found->second.problems, std::vector<std::string>{});
-        ExpectSameSlides(file.document, found->second);
+        ExpectSameSlides(file.document, found->second, openXml);
     }
+}
+
+TEST(ApachePoiHslf, ReadsTheSlidesShapesParagraphsAndLevelsWeWrite)
+{
+    ExpectPoiReadsWhatWasWritten(FilesToCheck(), "PoiSlideDump", false);
+}
+
+TEST(ApachePoiXslf, ReadsTheSameFromOpenXmlPresentations)
+{
+    std::vector<WrittenFile> files = OpenXmlReaderCases();
+    files.push_back({"no_slides.pptx", 24, PresentationDocument{}});
+    ExpectPoiReadsWhatWasWritten(files, "PoiXslfDump", true);
 }
 
 TEST(ApachePoiDump, ParsesEscapedFieldsAndCollectsWhatItDoesNotKnow)

@@ -2,6 +2,7 @@
 
 #include "BuilderMadeCase.h"
 #include "PptFileWriter.h"
+#include "PptxFileWriter.h"
 #include "SampleDocuments.h"
 
 using namespace SampleDocuments;
@@ -43,10 +44,26 @@ std::vector<WrittenFile> ReaderCases()
     return files;
 }
 
+std::vector<WrittenFile> OpenXmlReaderCases()
+{
+    std::vector<WrittenFile> files;
+    for (WrittenFile& file : ReaderCases()) {
+        // Made through the builder, which saves .ppt here.
+        if (file.fileFormat != CPptFileWriter::kFormatPresentation || file.make)
+            continue;
+        file.name += 'x';
+        file.fileFormat = CPptxFileWriter::kFormatOpenXmlPresentation;
+        files.push_back(std::move(file));
+    }
+    return files;
+}
+
 void WriteCase(const WrittenFile& file, const std::string& path)
 {
     if (file.make)
         file.make(path);
+    else if (file.fileFormat == CPptxFileWriter::kFormatOpenXmlPresentation)
+        CPptxFileWriter().Write(file.document, path, file.fileFormat);
     else
         CPptFileWriter().Write(file.document, path, file.fileFormat);
 }

@@ -21,4 +21,7 @@ struct WrittenFile
 };
 
 std::vector<WrittenFile> ReaderCases();
+// The same presentations as .pptx (format 24); templates left out.
+std::vector<WrittenFile> OpenXmlReaderCases();
+// Saves the file at path with the writer of its format.
 void WriteCase(const WrittenFile& file, const std::string& path);

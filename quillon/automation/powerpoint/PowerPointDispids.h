@@ -33,4 +33,5 @@ inline constexpr int ppLayoutText = 2;
 inline constexpr int ppLayoutTwoColumnText = 3;
 inline constexpr int ppSaveAsPresentation = 1;
 inline constexpr int ppSaveAsTemplate = 5;
+inline constexpr int ppSaveAsOpenXMLPresentation = 24;
 } // namespace PowerPointConstant

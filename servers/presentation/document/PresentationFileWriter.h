@@ -21,8 +21,9 @@ public:
     virtual ~IPresentationFileWriter() = default;
 
     // Writes the document to path in the given format (1: presentation,
-    // 5: design template). A file already at path is replaced only once the
-    // new one is complete; on failure it is left as it was. Throws CSaveError.
+    // 5: design template, 24: Open XML presentation). A file already at path
+    // is replaced only once the new one is complete; on failure it is left as
+    // it was. Throws CSaveError.
     virtual void Write(const PresentationDocument& document, const std::string& path,
                        int fileFormat) = 0;
 };

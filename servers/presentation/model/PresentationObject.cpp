@@ -65,13 +65,14 @@ CVariant CPresentationObject::SaveAs(const CArguments& args)
     const std::int32_t fileFormat = args.I4(1);
     if (fileName.empty())
         throw CServerError(ServerError::FileNameEmpty);
-    if (fileFormat != PowerPointConstant::ppSaveAsPresentation &&
-        fileFormat != PowerPointConstant::ppSaveAsTemplate) {
+    const bool presentation = fileFormat == PowerPointConstant::ppSaveAsPresentation ||
+                              fileFormat == PowerPointConstant::ppSaveAsOpenXMLPresentation;
+    if (!presentation && fileFormat != PowerPointConstant::ppSaveAsTemplate) {
         throw CServerError(ServerError::FileFormatNotSupported,
                            {std::to_string(fileFormat), ToValidUtf8(fileName)});
     }
     Write(fileName, fileFormat);
-    if (fileFormat == PowerPointConstant::ppSaveAsPresentation)
+    if (presentation)
         m_savedPath = fileName;
     return {};
 }

@@ -39,7 +39,8 @@ constexpr std::array<ServerErrorRow, 17> kServerErrors{{
      "Presentation.SaveAs: the file name is empty, so the presentation was not saved."},
     {ServerError::FileFormatNotSupported, E_INVALIDARG,
      "Presentation.SaveAs: the file format {1} is not supported; this server saves "
-     "format 1 (presentation) or 5 (design template). \"{2}\" was not saved."},
+     "format 1 (presentation), 5 (design template) or 24 (Open XML presentation). \"{2}\" "
+     "was not saved."},
     {ServerError::NoFileWriter, E_FAIL,
      "Presentation.SaveAs: this server was started without a file writer, so \"{1}\" "
      "was not saved."},

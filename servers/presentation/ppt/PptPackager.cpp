@@ -2,6 +2,7 @@
 
 #include "CurrentUserRecord.h"
 #include "DocumentRecords.h"
+#include "DocumentTitle.h"
 #include "MasterRecords.h"
 #include "PersistRecords.h"
 #include "RecordWriter.h"
@@ -20,31 +21,6 @@ constexpr std::uint32_t kFirstSlidePersistId = 3;
 constexpr std::uint32_t kMasterDrawingId = 1;
 constexpr std::uint32_t kFirstSlideDrawingId = 2;
 constexpr const char* kApplicationName = "Quillon";
-
-// The document's title, as PowerPoint takes it: the title slide's title, or
-// else the first slide's.
-std::string DocumentTitle(const PresentationDocument& document)
-{
-    const SlideData* chosen = document.slides.empty() ? nullptr : &document.slides.front();
-    for (const SlideData& slide : document.slides) {
-        if (slide.layout == 1) {
-            chosen = &slide;
-            break;
-        }
-    }
-    if (!chosen)
-        return {};
-    for (const Placeholder& placeholder : chosen->placeholders) {
-        if (placeholder.kind != PlaceholderKind::CenterTitle &&
-            placeholder.kind != PlaceholderKind::Title)
-            continue;
-        std::string title;
-        for (const TextParagraph& paragraph : placeholder.paragraphs)
-            title += (title.empty() ? "" : " ") + paragraph.text;
-        return title;
-    }
-    return {};
-}
 
 } // namespace
 

@@ -126,7 +126,7 @@ public final class PoiSlideDump {
 
     // The exception with the reader's frames that led to it, so a refusal
     // points at the record the reader could not place.
-    private static String describe(Throwable failure) {
+    static String describe(Throwable failure) {
         StringBuilder text = new StringBuilder(failure.toString());
         StackTraceElement[] frames = failure.getStackTrace();
         for (int i = 0; i < Math.min(frames.length, 8); ++i)
@@ -134,7 +134,7 @@ public final class PoiSlideDump {
         return text.toString();
     }
 
-    private static String escape(String text) {
+    static String escape(String text) {
         StringBuilder escaped = new StringBuilder(text.length());
         for (int i = 0; i < text.length(); ++i) {
             char c = text.charAt(i);

@@ -58,6 +58,11 @@ TEST(OutputFileName, GetsPptAddedUnlessItEndsSoInAnyCase)
     EXPECT_EQ(MakeOutputFileName("ppt"), "ppt.ppt");
     EXPECT_EQ(MakeOutputFileName("Talk.pptx"), "Talk.pptx.ppt");
     EXPECT_EQ(MakeOutputFileName(".pPt"), ".pPt");
+    // The extension follows the format.
+    EXPECT_EQ(MakeOutputFileName("Budget", PresentationFormat::Pptx), "Budget.pptx");
+    EXPECT_EQ(MakeOutputFileName("Talk.PPTX", PresentationFormat::Pptx), "Talk.PPTX");
+    EXPECT_EQ(MakeOutputFileName("Talk.ppt", PresentationFormat::Pptx), "Talk.pptx");
+    EXPECT_EQ(MakeOutputFileName("Talk.pptx.old", PresentationFormat::Pptx), "Talk.pptx.old.pptx");
 }
 
 TEST(OutputFileName, StaysOneReadableNameWhateverTheLineHolds)

@@ -33,18 +33,20 @@ protected:
     }
 };
 
-TEST_F(SaveAsTest, PresentationAndTemplateFormatsGoToTheWriter)
+TEST_F(SaveAsTest, PresentationTemplateAndOpenXmlFormatsGoToTheWriter)
 {
     const PowerPoint::Presentation talk = MakeTalk();
     talk.SaveAs("/talks/Talk.ppt", PowerPointConstant::ppSaveAsPresentation,
                 PowerPointConstant::msoFalse);
     talk.SaveAs("/talks/Talk.pot", PowerPointConstant::ppSaveAsTemplate, -1);
+    talk.SaveAs("/talks/Talk.pptx", PowerPointConstant::ppSaveAsOpenXMLPresentation, 0);
 
-    ASSERT_EQ(m_writer->calls.size(), 2u);
+    ASSERT_EQ(m_writer->calls.size(), 3u);
     EXPECT_EQ(m_writer->calls[0].path, "/talks/Talk.ppt");
     EXPECT_EQ(m_writer->calls[0].fileFormat, 1);
     EXPECT_EQ(m_writer->calls[1].path, "/talks/Talk.pot");
     EXPECT_EQ(m_writer->calls[1].fileFormat, 5);
+    EXPECT_EQ(m_writer->calls[2].fileFormat, 24);
     const PresentationDocument& saved = m_writer->calls[0].document;
     ASSERT_EQ(saved.slides.size(), 2u);
     EXPECT_EQ(saved.slides[0].layout, 1);
@@ -67,7 +69,8 @@ TEST_F(SaveAsTest, OtherFormatsAndEmptyNamesAreRefusedBeforeAnythingIsWritten)
     const PowerPoint::Presentation talk = MakeTalk();
     EXPECT_SERVER_EXCEPTION(talk.SaveAs("Talk.pptx", 11, 0), E_INVALIDARG,
                             "Presentation.SaveAs: the file format 11 is not supported; this "
-                            "server saves format 1 (presentation) or 5 (design template). "
+                            "server saves format 1 (presentation), 5 (design template) or 24 "
+                            "(Open XML presentation). "
                             "\"Talk.pptx\" was not saved.");
     EXPECT_SERVER_EXCEPTION(
         talk.SaveAs("", 1, 0), E_INVALIDARG,

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "PresentationDocument.h"
+
+#include <cstdint>
+#include <string>
+
+// The parts that name the package's contents and describe the document.
+namespace PackageParts {
+
+// What docProps/core.xml and app.xml say about the presentation.
+struct Properties
+{
+    std::string title;        // UTF-8
+    std::string application;  // the program that wrote the file
+    std::int64_t created = 0; // seconds since 1970, UTC
+    std::int64_t saved = 0;
+    std::size_t slideCount = 0;
+};
+
+std::string ContentTypesXml(std::size_t slideCount);
+std::string RootRelsXml();
+std::string PresentationXml(std::size_t slideCount);
+std::string PresentationRelsXml(std::size_t slideCount);
+std::string CorePropertiesXml(const Properties& properties);
+std::string AppPropertiesXml(const Properties& properties);
+
+// The slide part of one slide and its relationship to its layout.
+std::string SlideXml(const SlideData& slide);
+std::string SlideRelsXml(const SlideData& slide);
+
+// Slide ids run from 256 to 2^31 - 1, so no more slides fit in a package.
+inline constexpr std::size_t kMaxSlides = 2147483648U - 256U;
+
+} // namespace PackageParts

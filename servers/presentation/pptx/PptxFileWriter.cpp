@@ -1,0 +1,84 @@
+#include "PptxFileWriter.h"
+
+#include "DesignParts.h"
+#include "DocumentTitle.h"
+#include "FileReplacement.h"
+#include "PackageParts.h"
+#include "ZipPackage.h"
+
+#include <ctime>
+#include <stdexcept>
+
+namespace {
+
+[[noreturn]] void Fail(const std::string& path, const std::string& reason)
+{
+    throw CSaveError("Cannot save \"" + path + "\": " + reason + ".");
+}
+
+void AddDesign(CZipPackage& package)
+{
+    using namespace DesignParts;
+    package.AddPart("ppt/slideMasters/slideMaster1.xml", MasterXml);
+    package.AddPart("ppt/slideMasters/_rels/slideMaster1.xml.rels", MasterRelsXml);
+    for (int i = 1; i <= kLayoutCount; ++i) {
+        const std::string name = "slideLayout" + std::to_string(i) + ".xml";
+        package.AddPart("ppt/slideLayouts/" + name, [i] { return LayoutXml(i); });
+        package.AddPart("ppt/slideLayouts/_rels/" + name + ".rels", LayoutRelsXml);
+    }
+    package.AddPart("ppt/theme/theme1.xml", ThemeXml);
+}
+
+} // namespace
+
+void CPptxFileWriter::WritePackage(const PresentationDocument& document, const std::string& path)
+{
+    using namespace PackageParts;
+    const std::size_t count = document.slides.size();
+    if (count > kMaxSlides)
+        throw std::length_error("a presentation package holds at most " +
+                                std::to_string(kMaxSlides) + " slides");
+    Properties properties{DocumentTitle(document), "Quillon", 0, 0, count};
+    properties.created = properties.saved = static_cast<std::int64_t>(std::time(nullptr));
+
+    CZipPackage package(path);
+    // The content types come first, where readers that stream the package look.
+    package.AddPart("[Content_Types].xml", [count] { return ContentTypesXml(count); });
+    package.AddPart("_rels/.rels", RootRelsXml);
+    package.AddPart("docProps/core.xml", [properties] { return CorePropertiesXml(properties); });
+    package.AddPart("docProps/app.xml", [properties] { return AppPropertiesXml(properties); });
+    package.AddPart("ppt/presentation.xml", [count] { return PresentationXml(count); });
+    package.AddPart("ppt/_rels/presentation.xml.rels",
+                    [count] { return PresentationRelsXml(count); });
+    AddDesign(package);
+    // The slides are read from the document only as libzip reaches them.
+    for (std::size_t i = 0; i < count; ++i) {
+        const SlideData* slide = &document.slides[i];
+        const std::string name = "slide" + std::to_string(i + 1) + ".xml";
+        package.AddPart("ppt/slides/" + name, [slide] { return SlideXml(*slide); });
+        package.AddPart("ppt/slides/_rels/" + name + ".rels",
+                        [slide] { return SlideRelsXml(*slide); });
+    }
+    package.Close();
+}
+
+void CPptxFileWriter::Write(const PresentationDocument& document, const std::string& path,
+                            int fileFormat)
+{
+    if (fileFormat != kFormatOpenXmlPresentation)
+        Fail(path, "file format " + std::to_string(fileFormat) + " is not supported");
+    // Saving without the design that was applied would report a success that
+    // is not one.
+    if (document.design)
+        Fail(path, "a .pot design template cannot be carried into a .pptx file; save it as "
+                   ".ppt, or without the template");
+    ReplaceFileWith(path, [&](const std::string& temporary) {
+        try {
+            WritePackage(document, temporary);
+        } catch (const CSaveError&) {
+            throw;
+        } catch (const std::exception& error) {
+            Fail(path, error.what());
+        }
+    });
+}

@@ -1,0 +1,267 @@
+#include "PackageContents.h"
+#include "PptxFileWriter.h"
+#include "SampleDocuments.h"
+#include "TemplateDesign.h"
+
+#include <csignal>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <pugixml.hpp>
+#include <sys/resource.h>
+
+// Walks a written package the way the Open Packaging Conventions read one.
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace SampleDocuments;
+using Parts = std::map<std::string, std::string>;
+
+const std::map<std::string, std::string> kRootNamespaces = {
+    {"application/vnd.openxmlformats-package.relationships+xml",
+     "http://schemas.openxmlformats.org/package/2006/relationships"},
+    {"application/vnd.openxmlformats-officedocument.presentationml.presentation.main+xml",
+     "http://schemas.openxmlformats.org/presentationml/2006/main"},
+    {"application/vnd.openxmlformats-officedocument.presentationml.slideMaster+xml",
+     "http://schemas.openxmlformats.org/presentationml/2006/main"},
+    {"application/vnd.openxmlformats-officedocument.presentationml.slideLayout+xml",
+     "http://schemas.openxmlformats.org/presentationml/2006/main"},
+    {"application/vnd.openxmlformats-officedocument.presentationml.slide+xml",
+     "http://schemas.openxmlformats.org/presentationml/2006/main"},
+    {"application/vnd.openxmlformats-officedocument.theme+xml",
+     "http://schemas.openxmlformats.org/drawingml/2006/main"},
+    {"application/vnd.openxmlformats-package.core-properties+xml",
+     "http://schemas.openxmlformats.org/package/2006/metadata/core-properties"},
+    {"application/vnd.openxmlformats-officedocument.extended-properties+xml",
+     "http://schemas.openxmlformats.org/officeDocument/2006/extended-properties"},
+};
+
+// The namespace of an element's own name, looked up through its ancestors.
+std::string NamespaceOf(const pugi::xml_node& element)
+{
+    const std::string name = element.name();
+    const std::size_t colon = name.find(':');
+    const std::string attribute =
+        colon == std::string::npos ? "xmlns" : "xmlns:" + name.substr(0, colon);
+    for (pugi::xml_node node = element; node; node = node.parent()) {
+        if (const pugi::xml_attribute found = node.attribute(attribute.c_str()))
+            return found.value();
+    }
+    return {};
+}
+
+std::map<std::string, std::string> ContentTypes(const Parts& parts)
+{
+    pugi::xml_document types;
+    EXPECT_TRUE(types.load_string(parts.at("[Content_Types].xml").c_str()));
+    EXPECT_EQ(NamespaceOf(types.document_element()),
+              "http://schemas.openxmlformats.org/package/2006/content-types");
+    std::map<std::string, std::string> byExtension;
+    std::map<std::string, std::string> byPart;
+    for (const pugi::xml_node type : types.document_element().children("Default"))
+        byExtension[type.attribute("Extension").value()] = type.attribute("ContentType").value();
+    for (const pugi::xml_node type : types.document_element().children("Override"))
+        byPart[type.attribute("PartName").value()] = type.attribute("ContentType").value();
+    for (const auto& [name, type] : byPart)
+        EXPECT_TRUE(parts.count(name.substr(1))) << "listed but missing: " << name;
+    std::map<std::string, std::string> result;
+    for (const auto& [name, bytes] : parts) {
+        if (name == "[Content_Types].xml")
+            continue;
+        const auto found = byPart.find("/" + name);
+        const std::string extension = name.substr(name.rfind('.') + 1);
+        if (found != byPart.end())
+            result[name] = found->second;
+        else if (byExtension.count(extension))
+            result[name] = byExtension[extension];
+        else
+            ADD_FAILURE() << "no content type for " << name;
+    }
+    return result;
+}
+
+// "ppt/slides/_rels/slide1.xml.rels" is about "ppt/slides/slide1.xml";
+// targets are relative to the folder of that part.
+std::string Resolve(const std::string& relsName, const std::string& target)
+{
+    const fs::path rels(relsName);
+    const fs::path folder = rels.parent_path().parent_path();
+    return (folder / target).lexically_normal().generic_string();
+}
+
+void ExpectWellFormedPackage(const Parts& parts)
+{
+    const std::map<std::string, std::string> types = ContentTypes(parts);
+    for (const auto& [name, type] : types) {
+        SCOPED_TRACE(name);
+        pugi::xml_document document;
+        ASSERT_TRUE(document.load_string(parts.at(name).c_str())) << parts.at(name);
+        ASSERT_TRUE(kRootNamespaces.count(type)) << type;
+        EXPECT_EQ(NamespaceOf(document.document_element()), kRootNamespaces.at(type));
+        if (type.find("relationships") == std::string::npos)
+            continue;
+        for (const pugi::xml_node relation : document.document_element().children()) {
+            const std::string target = Resolve(name, relation.attribute("Target").value());
+            EXPECT_TRUE(parts.count(target)) << "missing target " << target;
+        }
+    }
+}
+
+pugi::xml_document Parse(const Parts& parts, const std::string& name)
+{
+    pugi::xml_document document;
+    EXPECT_TRUE(document.load_string(parts.at(name).c_str())) << name;
+    return document;
+}
+
+class PptxPackageTest : public ::testing::Test
+{
+protected:
+    Parts Save(const PresentationDocument& document)
+    {
+        CPptxFileWriter().Write(document, m_path.string(), 24);
+        return ReadPackage(m_path.string());
+    }
+
+    fs::path m_folder = fs::temp_directory_path() / ("pptx-test-" + std::to_string(::getpid()));
+    fs::path m_path = m_folder / "Talk.pptx";
+
+    void SetUp() override { fs::create_directories(m_folder); }
+    void TearDown() override { fs::remove_all(m_folder); }
+};
+
+TEST_F(PptxPackageTest, EveryPartIsListedEveryTargetExistsAndEveryPartParses)
+{
+    const Parts parts = Save(WorkedExample());
+    ExpectWellFormedPackage(parts);
+    for (const char* name :
+         {"ppt/slides/slide3.xml", "ppt/slideLayouts/slideLayout3.xml", "ppt/theme/theme1.xml"})
+        EXPECT_TRUE(parts.count(name)) << name;
+    EXPECT_FALSE(parts.count("ppt/slides/slide4.xml"));
+
+    ExpectWellFormedPackage(Save(PresentationDocument{}));
+}
+
+TEST_F(PptxPackageTest, SlidesInheritFromTheirLayoutsWithLevelsAsParagraphLevels)
+{
+    const Parts parts = Save(WorkedExample());
+    const pugi::xml_document rels = Parse(parts, "ppt/slides/_rels/slide3.xml.rels");
+    EXPECT_STREQ(rels.document_element().first_child().attribute("Target").value(),
+                 "../slideLayouts/slideLayout3.xml");
+    const pugi::xml_document slide = Parse(parts, "ppt/slides/slide3.xml");
+    const pugi::xpath_node_set placeholders = slide.select_nodes("//p:sp");
+    ASSERT_EQ(placeholders.size(), 3U);
+    const pugi::xml_node right = placeholders[2].node();
+    EXPECT_STREQ(right.select_node(".//p:cNvPr").node().attribute("name").value(), "Rectangle 4");
+    const pugi::xml_node ph = right.select_node(".//p:ph").node();
+    EXPECT_STREQ(ph.attribute("idx").value(), "2");
+    EXPECT_STREQ(ph.attribute("sz").value(), "half");
+    // Position and size come from the layout, not the slide.
+    EXPECT_FALSE(right.child("p:spPr").first_child());
+    const pugi::xpath_node_set paragraphs = right.select_nodes(".//a:p");
+    ASSERT_EQ(paragraphs.size(), 2U);
+    EXPECT_FALSE(paragraphs[0].node().child("a:pPr").attribute("lvl"));
+    EXPECT_STREQ(paragraphs[1].node().child("a:pPr").attribute("lvl").value(), "3");
+    EXPECT_STREQ(paragraphs[1].node().select_node("a:r/a:t").node().text().get(), "Right b");
+}
+
+TEST_F(PptxPackageTest, TextIsEscapedAndCharactersXmlCannotHoldAreReplaced)
+{
+    PresentationDocument document;
+    document.slides = {
+        TextSlide("<b> & \"q\"", {{"bell\x07 tab\t \xEF\xBF\xBF end", 1}, {"Caf\xE9", 2}})};
+    const Parts parts = Save(document);
+    const pugi::xml_document slide = Parse(parts, "ppt/slides/slide1.xml");
+    const pugi::xpath_node_set texts = slide.select_nodes("//a:t");
+    ASSERT_EQ(texts.size(), 3U);
+    EXPECT_STREQ(texts[0].node().text().get(), "<b> & \"q\"");
+    EXPECT_STREQ(texts[1].node().text().get(), "bell\xEF\xBF\xBD tab\t \xEF\xBF\xBD end");
+    // A byte that is not UTF-8 is read as Windows-1252, as everywhere in the server.
+    EXPECT_STREQ(texts[2].node().text().get(), "Caf\xC3\xA9");
+}
+
+TEST_F(PptxPackageTest, DocumentPropertiesGiveTitleApplicationTimesAndSlideCount)
+{
+    PresentationDocument document = WorkedExample();
+    document.slides.insert(document.slides.begin(), TextSlide("Before", {}));
+    const Parts parts = Save(document);
+    const pugi::xml_document core = Parse(parts, "docProps/core.xml");
+    EXPECT_STREQ(core.select_node("//dc:title").node().text().get(), "Quarterly Review");
+    const std::string created = core.select_node("//dcterms:created").node().text().get();
+    EXPECT_EQ(created.size(), 20U) << created;
+    EXPECT_EQ(created.back(), 'Z');
+    const pugi::xml_document app = Parse(parts, "docProps/app.xml");
+    EXPECT_STREQ(app.select_node("//Application").node().text().get(), "Quillon");
+    EXPECT_STREQ(app.select_node("//Slides").node().text().get(), "4");
+    const pugi::xml_document presentation = Parse(parts, "ppt/presentation.xml");
+    const pugi::xpath_node_set ids = presentation.select_nodes("//p:sldId");
+    ASSERT_EQ(ids.size(), 4U);
+    EXPECT_STREQ(ids[0].node().attribute("id").value(), "256");
+    EXPECT_STREQ(ids[3].node().attribute("id").value(), "259");
+}
+
+TEST_F(PptxPackageTest, AFailedSaveLeavesTheOldFileAndNoTemporaryFile)
+{
+    Save(WorkedExample());
+    const auto before = fs::file_size(m_path);
+    EXPECT_THROW(CPptxFileWriter().Write(PresentationDocument{}, m_path.string(), 1), CSaveError);
+    PresentationDocument designed = WorkedExample();
+    designed.design = std::make_shared<const TemplateDesign>();
+    EXPECT_THROW(CPptxFileWriter().Write(designed, m_path.string(), 24), CSaveError);
+    EXPECT_THROW(
+        CPptxFileWriter().Write(WorkedExample(), (m_folder / "gone" / "x.pptx").string(), 24),
+        CSaveError);
+    fs::create_directory(m_folder / "Folder.pptx");
+    EXPECT_THROW(CPptxFileWriter().Write(WorkedExample(), (m_folder / "Folder.pptx").string(), 24),
+                 CSaveError);
+    EXPECT_EQ(fs::file_size(m_path), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 2);
+
+    Save(PresentationDocument{});
+    EXPECT_LT(fs::file_size(m_path), before);
+}
+
+// A disk that fills up part way: the file size limit makes each write past
+// it fail with EFBIG (the signal it would raise is ignored meanwhile).
+class CFileSizeLimit
+{
+public:
+    explicit CFileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~CFileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    CFileSizeLimit(const CFileSizeLimit&) = delete;
+    CFileSizeLimit& operator=(const CFileSizeLimit&) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+TEST_F(PptxPackageTest, ADiskThatFillsUpFailsTheSaveAndKeepsTheOldFile)
+{
+    Save(WorkedExample());
+    const std::string before = ReadPackage(m_path.string()).at("ppt/slides/slide1.xml");
+    PresentationDocument longer = WorkedExample();
+    for (int i = 0; i < 50; ++i)
+        longer.slides.push_back(TextSlide("More", Bullets(20, "point")));
+    for (const rlim_t limit : {rlim_t{0}, rlim_t{100}, rlim_t{2000}, rlim_t{8000}}) {
+        SCOPED_TRACE(limit);
+        const CFileSizeLimit full(limit);
+        EXPECT_THROW(CPptxFileWriter().Write(longer, m_path.string(), 24), CSaveError);
+    }
+    EXPECT_EQ(ReadPackage(m_path.string()).size(), 21U);
+    EXPECT_EQ(ReadPackage(m_path.string()).at("ppt/slides/slide1.xml"), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 1);
+}
+
+} // namespace
