@@ -51,16 +51,6 @@ void ExpectImpressShowsWhatWasWritten(const std::vector<WrittenFile>& files, Odf
 
 TEST(LibreOfficeImpress, ShowsTheTitlesParagraphsAndLevelsWeWrite)
 {
-    ExpectImpressShowsWhatWasWritten(ReaderCases(), false);
-}
-
-TEST(LibreOfficeImpress, ShowsTheSameInOpenXmlPresentations)
-{
-    ExpectImpressShowsWhatWasWritten(OpenXmlReaderCases(), true);
-}
-
-TEST(LibreOfficeImpress, ShowsTheTitlesParagraphsAndLevelsWeWrite)
-{
     ExpectImpressShowsWhatWasWritten(ReaderCases(), OdfReader::Impress);
 }
 

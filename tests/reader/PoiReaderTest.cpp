@@ -240,7 +240,7 @@ TEST(ApachePoiHslf, ReadsTheSlidesShapesParagraphsAndLevelsWeWrite)
 TEST(ApachePoiXslf, ReadsTheSameFromOpenXmlPresentations)
 {
     std::vector<WrittenFile> files = OpenXmlReaderCases();
-    files.push_back({"no_slides.pptx", 24, PresentationDocument{}});
+    files.push_back({"no_slides.pptx", 24, PresentationDocument{}, {}});
     ExpectPoiReadsWhatWasWritten(files, "PoiXslfDump", true);
 }
 

@@ -188,6 +188,10 @@ TEST(TemplateCorpus, ApachePoiReadsTheNoteAroundEveryAcceptedTemplate)
         }
         const auto own = aboutTemplates.find(file.templatePath.toStdString());
         for (const std::string& line : lines) {
+            // Stack frames of a warning differ with the order classes load
+            // in; the warning's own line is what is compared.
+            if (line.rfind("warning\t\\tat ", 0) == 0)
+                continue;
             const bool problem = line.rfind("error\t", 0) == 0 ||
                                  (line.rfind("warning\t", 0) == 0 &&
                                   (own == aboutTemplates.end() || own->second.count(line) == 0));
