@@ -97,6 +97,9 @@ CVariant CDispatchHolder::Invoke(DISPID dispid, InvokeKind kind, VarType resultT
         throw CStatusError(status);
     if (resultType == VT_EMPTY)
         return {};
+    // Most answers already have the asked type: hand them on without a copy.
+    if (result.Type() == resultType)
+        return result;
     std::optional<CVariant> converted = result.ChangeType(resultType);
     if (!converted)
         throw CStatusError(DISP_E_TYPEMISMATCH);
