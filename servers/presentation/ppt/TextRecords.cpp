@@ -7,24 +7,37 @@
 
 namespace {
 
-// A paragraph may not hold a paragraph mark of its own; a stray line end in
-// the model's text becomes a line break inside the paragraph, so the runs
-// still match the paragraphs.
-std::u16string ParagraphChars(const std::string& text)
+bool IsAscii(std::string_view text) noexcept
 {
-    const std::u16string units = Utf8ToUtf16(text);
-    std::u16string out;
-    out.reserve(units.size());
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Appends a paragraph's characters to out. A paragraph may not hold a
+// paragraph mark of its own; a stray line end in the model's text becomes a
+// line break inside the paragraph, so the runs still match the paragraphs.
+// Returns how many characters were appended.
+template <class TText> std::size_t AppendParagraphChars(const TText& units, std::u16string& out)
+{
+    const std::size_t before = out.size();
     for (std::size_t i = 0; i < units.size(); ++i) {
-        const char16_t unit = units[i];
-        if (unit == u'\r' && i + 1 < units.size() && units[i + 1] == u'\n')
+        const auto unit = static_cast<char16_t>(static_cast<std::uint16_t>(units[i]));
+        if (unit == u'\r' && i + 1 < units.size() && units[i + 1] == '\n')
             continue; // the \n that follows yields the one break
         if (unit == u'\r' || unit == u'\n')
             out.push_back(kLineBreak);
         else if (unit != 0)
             out.push_back(unit);
     }
-    return out;
+    return out.size() - before;
+}
+
+// ASCII text is its own UTF-16 and needs no conversion on the way.
+std::size_t AppendParagraphChars(const std::string& text, std::u16string& out)
+{
+    if (IsAscii(text))
+        return AppendParagraphChars<std::string>(text, out);
+    return AppendParagraphChars<std::u16string>(Utf8ToUtf16(text), out);
 }
 
 } // namespace
@@ -35,14 +48,18 @@ CTextRecords::CTextRecords(TextType type, std::uint16_t index,
 {
     if (m_empty)
         return;
+    std::size_t bytes = 0;
+    for (const TextParagraph& paragraph : paragraphs)
+        bytes += paragraph.text.size() + 1;
+    m_chars.reserve(bytes);
+    m_runs.reserve(paragraphs.size());
     for (std::size_t i = 0; i < paragraphs.size(); ++i) {
-        const std::u16string chars = ParagraphChars(paragraphs[i].text);
-        m_chars += chars;
+        const std::size_t count = AppendParagraphChars(paragraphs[i].text, m_chars);
         if (i + 1 < paragraphs.size())
             m_chars.push_back(kParagraphBreak);
         // Every run counts its paragraph mark; the last one's is implicit.
         m_runs.push_back(
-            {static_cast<std::uint32_t>(chars.size() + 1), StoredLevel(paragraphs[i].indentLevel)});
+            {static_cast<std::uint32_t>(count + 1), StoredLevel(paragraphs[i].indentLevel)});
     }
 }
 
