@@ -1,5 +1,6 @@
 #include "RecordWriter.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -16,6 +17,8 @@ void PutLittleEndian(std::uint8_t* out, std::uint32_t value, std::size_t size) n
 std::uint8_t* CRecordWriter::Grow(std::size_t count)
 {
     const std::size_t at = m_bytes.size();
+    if (m_bytes.capacity() - at < count)
+        m_bytes.reserve(std::max(2 * m_bytes.capacity(), at + count));
     m_bytes.resize(at + count);
     return m_bytes.data() + at;
 }
@@ -27,16 +30,12 @@ void CRecordWriter::U8(std::uint8_t value)
 
 void CRecordWriter::U16(std::uint16_t value)
 {
-    std::uint8_t bytes[2];
-    PutLittleEndian(bytes, value, 2);
-    m_bytes.insert(m_bytes.end(), bytes, bytes + 2);
+    PutLittleEndian(Grow(2), value, 2);
 }
 
 void CRecordWriter::U32(std::uint32_t value)
 {
-    std::uint8_t bytes[4];
-    PutLittleEndian(bytes, value, 4);
-    m_bytes.insert(m_bytes.end(), bytes, bytes + 4);
+    PutLittleEndian(Grow(4), value, 4);
 }
 
 void CRecordWriter::I16(std::int16_t value)

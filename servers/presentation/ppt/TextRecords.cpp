@@ -7,22 +7,25 @@
 
 namespace {
 
-bool IsAscii(std::string_view text) noexcept
+// ASCII without line ends or NULs: the characters go over as they are.
+bool IsPlainAscii(std::string_view text) noexcept
 {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x80 && byte != '\r' && byte != '\n' && byte != 0;
+    });
 }
 
 // Appends a paragraph's characters to out. A paragraph may not hold a
 // paragraph mark of its own; a stray line end in the model's text becomes a
 // line break inside the paragraph, so the runs still match the paragraphs.
 // Returns how many characters were appended.
-template <class TText> std::size_t AppendParagraphChars(const TText& units, std::u16string& out)
+std::size_t AppendParagraphChars(const std::u16string& units, std::u16string& out)
 {
     const std::size_t before = out.size();
     for (std::size_t i = 0; i < units.size(); ++i) {
-        const auto unit = static_cast<char16_t>(static_cast<std::uint16_t>(units[i]));
-        if (unit == u'\r' && i + 1 < units.size() && units[i + 1] == '\n')
+        const char16_t unit = units[i];
+        if (unit == u'\r' && i + 1 < units.size() && units[i + 1] == u'\n')
             continue; // the \n that follows yields the one break
         if (unit == u'\r' || unit == u'\n')
             out.push_back(kLineBreak);
@@ -32,12 +35,15 @@ template <class TText> std::size_t AppendParagraphChars(const TText& units, std:
     return out.size() - before;
 }
 
-// ASCII text is its own UTF-16 and needs no conversion on the way.
+// Plain ASCII text, nearly every paragraph of a note, is its own UTF-16 and
+// needs no conversion on the way.
 std::size_t AppendParagraphChars(const std::string& text, std::u16string& out)
 {
-    if (IsAscii(text))
-        return AppendParagraphChars<std::string>(text, out);
-    return AppendParagraphChars<std::u16string>(Utf8ToUtf16(text), out);
+    if (IsPlainAscii(text)) {
+        out.append(text.begin(), text.end());
+        return text.size();
+    }
+    return AppendParagraphChars(Utf8ToUtf16(text), out);
 }
 
 } // namespace
