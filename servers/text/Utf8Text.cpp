@@ -68,6 +68,14 @@ char32_t FromWindows1252(unsigned char byte) noexcept
     return byte >= 0x80 && byte <= 0x9F ? kWindows1252High[byte - 0x80u] : byte;
 }
 
+std::size_t AsciiRunLength(std::string_view text) noexcept
+{
+    std::size_t length = 0;
+    while (length < text.size() && static_cast<unsigned char>(text[length]) < 0x80)
+        ++length;
+    return length;
+}
+
 } // namespace
 
 std::string ToValidUtf8(std::string_view text)
@@ -76,6 +84,13 @@ std::string ToValidUtf8(std::string_view text)
     out.reserve(text.size());
     std::size_t i = 0;
     while (i < text.size()) {
+        // Runs of ASCII, nearly all of a typical note, go over in one piece.
+        const std::size_t ascii = AsciiRunLength(text.substr(i));
+        if (ascii > 0) {
+            out.append(text.substr(i, ascii));
+            i += ascii;
+            continue;
+        }
         const std::size_t length = SequenceLength(text.substr(i));
         if (length > 0) {
             out.append(text.substr(i, length));

@@ -4,8 +4,49 @@
 #include "ServerException.h"
 #include "StatusError.h"
 
+#include <cstddef>
 #include <iterator>
+#include <memory>
 #include <utility>
+#include <vector>
+
+namespace {
+
+// The argument arrays of the calls in progress on this thread, one for each
+// level of calls made from within a call. An array keeps its room between
+// calls, so a call allocates no arrays of its own; its arguments are let go
+// as soon as the call returns.
+class CPooledParams
+{
+public:
+    CPooledParams()
+    {
+        if (s_inUse == s_levels.size())
+            s_levels.push_back(std::make_unique<DispParams>());
+        m_params = s_levels[s_inUse++].get();
+    }
+    ~CPooledParams()
+    {
+        m_params->args.clear();
+        m_params->namedArgs.clear();
+        --s_inUse;
+    }
+    CPooledParams(const CPooledParams&) = delete;
+    CPooledParams& operator=(const CPooledParams&) = delete;
+
+    DispParams& Get() noexcept { return *m_params; }
+
+private:
+    static thread_local std::vector<std::unique_ptr<DispParams>> s_levels;
+    static thread_local std::size_t s_inUse;
+
+    DispParams* m_params;
+};
+
+thread_local std::vector<std::unique_ptr<DispParams>> CPooledParams::s_levels;
+thread_local std::size_t CPooledParams::s_inUse = 0;
+
+} // namespace
 
 CDispatchHolder::CDispatchHolder(IDispatch* dispatch, bool autoRelease) noexcept
     : m_dispatch(dispatch), m_autoRelease(autoRelease)
@@ -97,6 +138,9 @@ CVariant CDispatchHolder::Invoke(DISPID dispid, InvokeKind kind, VarType resultT
         throw CStatusError(status);
     if (resultType == VT_EMPTY)
         return {};
+    // Most answers already have the asked type: hand them on without a copy.
+    if (result.Type() == resultType)
+        return result;
     std::optional<CVariant> converted = result.ChangeType(resultType);
     if (!converted)
         throw CStatusError(DISP_E_TYPEMISMATCH);
@@ -106,7 +150,8 @@ CVariant CDispatchHolder::Invoke(DISPID dispid, InvokeKind kind, VarType resultT
 CVariant CDispatchHolder::InvokeHelper(DISPID dispid, InvokeKind kind, VarType resultType,
                                        std::initializer_list<CVariant> args) const
 {
-    DispParams params;
+    CPooledParams pooled;
+    DispParams& params = pooled.Get();
     params.args.assign(std::rbegin(args), std::rend(args));
     if (kind == InvokeKind::PropertyPut)
         params.namedArgs.push_back(DISPID_PROPERTYPUT);

@@ -9,6 +9,7 @@
 #include <gsf/gsf-utils.h>
 #include <mutex>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -32,7 +33,12 @@ void CCompoundFileWriter::SetRootClassId(const std::uint8_t (&classId)[16])
 
 void CCompoundFileWriter::AddStream(const std::string& name, const std::vector<std::uint8_t>& bytes)
 {
-    m_streams.push_back({name, bytes});
+    m_streams.push_back({name, &bytes, {}});
+}
+
+void CCompoundFileWriter::AddStream(const std::string& name, std::vector<std::uint8_t>&& bytes)
+{
+    m_streams.push_back({name, nullptr, std::move(bytes)});
 }
 
 std::vector<std::uint8_t> CCompoundFileWriter::Finish() const
@@ -49,9 +55,9 @@ std::vector<std::uint8_t> CCompoundFileWriter::Finish() const
 
     for (const Stream& stream : m_streams) {
         GsfHandle<GsfOutput> child(gsf_outfile_new_child(file.get(), stream.name.c_str(), FALSE));
-        const bool written =
-            child && gsf_output_write(child.get(), stream.bytes.size(), stream.bytes.data()) &&
-            gsf_output_close(child.get());
+        const std::vector<std::uint8_t>& bytes = stream.Bytes();
+        const bool written = child && gsf_output_write(child.get(), bytes.size(), bytes.data()) &&
+                             gsf_output_close(child.get());
         if (!written)
             throw std::runtime_error("cannot write the stream \"" + stream.name + "\"");
     }

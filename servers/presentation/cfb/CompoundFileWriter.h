@@ -16,7 +16,11 @@ public:
     CCompoundFileWriter();
 
     void SetRootClassId(const std::uint8_t (&classId)[16]);
+    // The bytes are read only by Finish: the writer keeps a temporary, and
+    // it reads the caller's own bytes in place, so they must outlive Finish
+    // (a document stream is not copied on its way into the file).
     void AddStream(const std::string& name, const std::vector<std::uint8_t>& bytes);
+    void AddStream(const std::string& name, std::vector<std::uint8_t>&& bytes);
     // Adds the two document-property streams.
     void SetSummary(const DocumentSummary& summary) { m_summary = summary; }
 
@@ -27,7 +31,10 @@ private:
     struct Stream
     {
         std::string name;
-        std::vector<std::uint8_t> bytes;
+        const std::vector<std::uint8_t>* borrowed; // null: the bytes are owned
+        std::vector<std::uint8_t> owned;
+
+        const std::vector<std::uint8_t>& Bytes() const { return borrowed ? *borrowed : owned; }
     };
 
     std::vector<Stream> m_streams;

@@ -1,6 +1,7 @@
 #include "DispatchTable.h"
 
 #include <iterator>
+#include <stdexcept>
 
 namespace {
 
@@ -13,22 +14,44 @@ bool NamedArgumentsFit(InvokeKind rowKind, const DispParams& params)
     return params.namedArgs.empty();
 }
 
-HRESULT ConvertOne(ArgType type, const CVariant& argument, std::vector<CVariant>& values)
+HRESULT ConvertOne(ArgType type, const CVariant& argument, CArguments& values)
 {
     if (argument.IsMissing())
         return DISP_E_PARAMNOTFOUND;
-    if (type == ArgType::Variant) {
-        values.push_back(argument);
+    const VarType wanted = type == ArgType::I4 ? VT_I4 : VT_BSTR;
+    if (type == ArgType::Variant || argument.Type() == wanted) {
+        values.AddOriginal(argument);
         return S_OK;
     }
-    std::optional<CVariant> converted = argument.ChangeType(type == ArgType::I4 ? VT_I4 : VT_BSTR);
+    std::optional<CVariant> converted = argument.ChangeType(wanted);
     if (!converted)
         return DISP_E_TYPEMISMATCH;
-    values.push_back(std::move(*converted));
+    values.AddConverted(std::move(*converted));
     return S_OK;
 }
 
 } // namespace
+
+void CArguments::AddConverted(CVariant value) noexcept
+{
+    m_converted[m_count] = std::move(value);
+    m_values[m_count] = &m_converted[m_count];
+    ++m_count;
+}
+
+void CArguments::Clear() noexcept
+{
+    for (std::size_t i = 0; i < m_count; ++i)
+        m_converted[i].Clear();
+    m_count = 0;
+}
+
+const CVariant& CArguments::At(std::size_t index) const
+{
+    if (index >= m_count)
+        throw std::out_of_range("the operation has no argument " + std::to_string(index));
+    return *m_values[index];
+}
 
 bool KindMatches(InvokeKind callKind, InvokeKind rowKind) noexcept
 {
@@ -36,14 +59,13 @@ bool KindMatches(InvokeKind callKind, InvokeKind rowKind) noexcept
 }
 
 HRESULT ConvertArguments(InvokeKind rowKind, const ArgTypes& types, const DispParams& params,
-                         std::vector<CVariant>& values)
+                         CArguments& values)
 {
     if (!NamedArgumentsFit(rowKind, params))
         return DISP_E_PARAMNOTFOUND;
     if (params.args.size() != types.count)
         return DISP_E_BADPARAMCOUNT;
-    values.clear();
-    values.reserve(types.count);
+    values.Clear();
     // The argument array holds the last argument first.
     auto argument = std::rbegin(params.args);
     for (std::size_t i = 0; i < types.count; ++i, ++argument) {

@@ -46,18 +46,33 @@ struct InvokeCall
 };
 
 // The arguments of one call in their natural order, already converted to the
-// forms of the operation's row.
+// forms of the operation's row. An argument that has its row's form already
+// is read where the caller put it, so a call's text is not copied on its way
+// to the handler; only conversions are kept here.
 class CArguments
 {
 public:
-    explicit CArguments(std::vector<CVariant> values) : m_values(std::move(values)) {}
+    CArguments() noexcept = default;
+    CArguments(const CArguments&) = delete;
+    CArguments& operator=(const CArguments&) = delete;
 
-    std::int32_t I4(std::size_t index) const { return m_values.at(index).I4(); }
-    const std::string& String(std::size_t index) const { return m_values.at(index).String(); }
-    const CVariant& Variant(std::size_t index) const { return m_values.at(index); }
+    std::int32_t I4(std::size_t index) const { return At(index).I4(); }
+    const std::string& String(std::size_t index) const { return At(index).String(); }
+    const CVariant& Variant(std::size_t index) const { return At(index); }
+
+    // The caller's own argument, which must outlive this object.
+    void AddOriginal(const CVariant& value) noexcept { m_values[m_count++] = &value; }
+    void AddConverted(CVariant value) noexcept;
+    void Clear() noexcept;
 
 private:
-    std::vector<CVariant> m_values;
+    static constexpr std::size_t kMaxArguments = 3;
+
+    const CVariant& At(std::size_t index) const;
+
+    std::array<CVariant, kMaxArguments> m_converted;
+    std::array<const CVariant*, kMaxArguments> m_values{};
+    std::size_t m_count = 0;
 };
 
 // A handler answers with the call's result (empty for none); it reports a
@@ -88,7 +103,7 @@ bool KindMatches(InvokeKind callKind, InvokeKind rowKind) noexcept;
 // Checks named arguments, count and types against the row and converts the
 // arguments into values (natural order). S_OK or the status to answer with.
 HRESULT ConvertArguments(InvokeKind rowKind, const ArgTypes& types, const DispParams& params,
-                         std::vector<CVariant>& values);
+                         CArguments& values);
 
 // Hands a handler's result to the caller; a caller that gave no slot lets the
 // result go here, so an object it did not ask for is released at once.
@@ -112,11 +127,11 @@ HRESULT InvokeFromTable(TObject& object, std::span<const DispatchRow<TObject>> t
     if (row == nullptr)
         return DISP_E_MEMBERNOTFOUND;
     try {
-        std::vector<CVariant> values;
+        CArguments values;
         const HRESULT status = ConvertArguments(row->kind, row->args, call.params, values);
         if (Failed(status))
             return status;
-        DeliverResult((object.*(row->handler))(CArguments(std::move(values))), call.result);
+        DeliverResult((object.*(row->handler))(values), call.result);
         return S_OK;
     } catch (const CServerError& error) {
         return AnswerServerError(error, call.excepInfo);

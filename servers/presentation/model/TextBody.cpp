@@ -2,7 +2,7 @@
 
 #include "Utf8Text.h"
 
-#include <iterator>
+#include <utility>
 
 CTextBody::CTextBody() : m_paragraphs(1) {}
 
@@ -45,28 +45,28 @@ ParagraphRun CTextBody::ParagraphsOf(const TextExtent& extent) const noexcept
 
 TextPosition CTextBody::Replace(const TextExtent& extent, std::string_view text)
 {
-    const std::vector<std::string> pieces = SplitParagraphs(ToValidUtf8(text));
+    std::vector<std::string> pieces = SplitParagraphs(ToValidUtf8(text));
     const TextPosition from = extent.from;
     const TextParagraph& lastReplaced = m_paragraphs[extent.to.paragraph];
-    const std::string tail = lastReplaced.text.substr(extent.to.offset);
     const int level = m_paragraphs[from.paragraph].indentLevel;
+    // Bullets arrive at the end of the text: their tail is empty and costs nothing.
+    const std::string tail = lastReplaced.text.substr(extent.to.offset);
     const int tailLevel = tail.empty() ? level : lastReplaced.indentLevel;
 
     const auto firstAfter = m_paragraphs.begin() + static_cast<std::ptrdiff_t>(from.paragraph + 1);
     m_paragraphs.erase(
         firstAfter, firstAfter + static_cast<std::ptrdiff_t>(extent.to.paragraph - from.paragraph));
-    std::vector<TextParagraph> added;
-    added.reserve(pieces.size() - 1);
-    for (auto piece = std::next(pieces.begin()); piece != pieces.end(); ++piece)
-        added.push_back(TextParagraph{*piece, level});
+    const std::size_t added = pieces.size() - 1;
     m_paragraphs.insert(m_paragraphs.begin() + static_cast<std::ptrdiff_t>(from.paragraph + 1),
-                        added.begin(), added.end());
+                        added, TextParagraph{std::string(), level});
+    for (std::size_t i = 1; i < pieces.size(); ++i)
+        m_paragraphs[from.paragraph + i].text = std::move(pieces[i]);
 
     std::string& head = m_paragraphs[from.paragraph].text;
     head.erase(from.offset);
     head += pieces.front();
-    const TextPosition end = ParagraphEnd(from.paragraph + added.size());
-    if (!added.empty())
+    const TextPosition end = ParagraphEnd(from.paragraph + added);
+    if (added > 0)
         m_paragraphs[end.paragraph].indentLevel = tailLevel;
     m_paragraphs[end.paragraph].text += tail;
     return end;
@@ -80,16 +80,17 @@ void CTextBody::SetIndentLevel(const ParagraphRun& run, int level)
 
 std::vector<std::string> SplitParagraphs(std::string_view text)
 {
-    std::vector<std::string> pieces(1);
+    std::vector<std::string> pieces;
+    std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            pieces.emplace_back();
-        } else {
-            pieces.back() += c;
-        }
+        if (c != '\r' && c != '\n')
+            continue;
+        pieces.emplace_back(text.substr(start, i - start));
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
     }
+    pieces.emplace_back(text.substr(start));
     return pieces;
 }

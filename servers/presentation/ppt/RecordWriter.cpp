@@ -1,6 +1,27 @@
 #include "RecordWriter.h"
 
+#include <algorithm>
 #include <stdexcept>
+
+namespace {
+
+// Stores value in size bytes at out, least significant first.
+void PutLittleEndian(std::uint8_t* out, std::uint32_t value, std::size_t size) noexcept
+{
+    for (std::size_t i = 0; i < size; ++i)
+        out[i] = static_cast<std::uint8_t>((value >> (8 * i)) & 0xFFu);
+}
+
+} // namespace
+
+std::uint8_t* CRecordWriter::Grow(std::size_t count)
+{
+    const std::size_t at = m_bytes.size();
+    if (m_bytes.capacity() - at < count)
+        m_bytes.reserve(std::max(2 * m_bytes.capacity(), at + count));
+    m_bytes.resize(at + count);
+    return m_bytes.data() + at;
+}
 
 void CRecordWriter::U8(std::uint8_t value)
 {
@@ -9,14 +30,12 @@ void CRecordWriter::U8(std::uint8_t value)
 
 void CRecordWriter::U16(std::uint16_t value)
 {
-    m_bytes.push_back(static_cast<std::uint8_t>(value & 0xFFu));
-    m_bytes.push_back(static_cast<std::uint8_t>(value >> 8));
+    PutLittleEndian(Grow(2), value, 2);
 }
 
 void CRecordWriter::U32(std::uint32_t value)
 {
-    U16(static_cast<std::uint16_t>(value & 0xFFFFu));
-    U16(static_cast<std::uint16_t>(value >> 16));
+    PutLittleEndian(Grow(4), value, 4);
 }
 
 void CRecordWriter::I16(std::int16_t value)
@@ -41,10 +60,12 @@ void CRecordWriter::Zeros(std::size_t count)
 
 void CRecordWriter::Utf16(std::u16string_view text)
 {
-    for (char16_t unit : text)
-        U16(static_cast<std::uint16_t>(unit));
+    std::uint8_t* out = Grow(2 * text.size());
+    for (char16_t unit : text) {
+        PutLittleEndian(out, unit, 2);
+        out += 2;
+    }
 }
-
 void CRecordWriter::BeginRecord(RecordType type, std::uint8_t version, std::uint16_t instance)
 {
     if (version > 0xF || instance > 0xFFF)
@@ -74,8 +95,7 @@ void CRecordWriter::PatchU32(std::size_t offset, std::uint32_t value)
 {
     if (offset + 4 > m_bytes.size())
         throw std::logic_error("patch beyond the written bytes");
-    for (std::size_t i = 0; i < 4; ++i)
-        m_bytes[offset + i] = static_cast<std::uint8_t>((value >> (8 * i)) & 0xFFu);
+    PutLittleEndian(m_bytes.data() + offset, value, 4);
 }
 
 std::vector<std::uint8_t> CRecordWriter::Take()

@@ -38,6 +38,9 @@ public:
     std::vector<std::uint8_t> Take();
 
 private:
+    // Room for count more bytes at the end; where they start.
+    std::uint8_t* Grow(std::size_t count);
+
     std::vector<std::uint8_t> m_bytes;
     std::vector<std::size_t> m_openHeaders;
 };

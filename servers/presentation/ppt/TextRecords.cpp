@@ -7,14 +7,22 @@
 
 namespace {
 
-// A paragraph may not hold a paragraph mark of its own; a stray line end in
-// the model's text becomes a line break inside the paragraph, so the runs
-// still match the paragraphs.
-std::u16string ParagraphChars(const std::string& text)
+// ASCII without line ends or NULs: the characters go over as they are.
+bool IsPlainAscii(std::string_view text) noexcept
 {
-    const std::u16string units = Utf8ToUtf16(text);
-    std::u16string out;
-    out.reserve(units.size());
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x80 && byte != '\r' && byte != '\n' && byte != 0;
+    });
+}
+
+// Appends a paragraph's characters to out. A paragraph may not hold a
+// paragraph mark of its own; a stray line end in the model's text becomes a
+// line break inside the paragraph, so the runs still match the paragraphs.
+// Returns how many characters were appended.
+std::size_t AppendParagraphChars(const std::u16string& units, std::u16string& out)
+{
+    const std::size_t before = out.size();
     for (std::size_t i = 0; i < units.size(); ++i) {
         const char16_t unit = units[i];
         if (unit == u'\r' && i + 1 < units.size() && units[i + 1] == u'\n')
@@ -24,7 +32,18 @@ std::u16string ParagraphChars(const std::string& text)
         else if (unit != 0)
             out.push_back(unit);
     }
-    return out;
+    return out.size() - before;
+}
+
+// Plain ASCII text, nearly every paragraph of a note, is its own UTF-16 and
+// needs no conversion on the way.
+std::size_t AppendParagraphChars(const std::string& text, std::u16string& out)
+{
+    if (IsPlainAscii(text)) {
+        out.append(text.begin(), text.end());
+        return text.size();
+    }
+    return AppendParagraphChars(Utf8ToUtf16(text), out);
 }
 
 } // namespace
@@ -35,14 +54,18 @@ CTextRecords::CTextRecords(TextType type, std::uint16_t index,
 {
     if (m_empty)
         return;
+    std::size_t bytes = 0;
+    for (const TextParagraph& paragraph : paragraphs)
+        bytes += paragraph.text.size() + 1;
+    m_chars.reserve(bytes);
+    m_runs.reserve(paragraphs.size());
     for (std::size_t i = 0; i < paragraphs.size(); ++i) {
-        const std::u16string chars = ParagraphChars(paragraphs[i].text);
-        m_chars += chars;
+        const std::size_t count = AppendParagraphChars(paragraphs[i].text, m_chars);
         if (i + 1 < paragraphs.size())
             m_chars.push_back(kParagraphBreak);
         // Every run counts its paragraph mark; the last one's is implicit.
         m_runs.push_back(
-            {static_cast<std::uint32_t>(chars.size() + 1), StoredLevel(paragraphs[i].indentLevel)});
+            {static_cast<std::uint32_t>(count + 1), StoredLevel(paragraphs[i].indentLevel)});
     }
 }
 

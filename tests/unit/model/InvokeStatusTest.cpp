@@ -156,6 +156,9 @@ TEST_F(InvokeStatusTest, ArgumentsAreCoercedAsAutomationCoercesThem)
     EXPECT_EQ(Texts(body), std::vector<std::string>{"42"});
     EXPECT_EQ(Levels(body), std::vector<int>{2});
     EXPECT_EQ(Document().slides.at(1).layout, 3);
+    // One argument as sent, the next converted: each is read from its own place.
+    EXPECT_EQ(Invoke(Object(Kind::Slides), 2004, Method, {3, " 1"}, &slide), S_OK);
+    EXPECT_EQ(Document().slides.at(2).layout, 1);
 }
 
 TEST_F(InvokeStatusTest, APutTakesItsValueOnlyAsThePropertyPutArgument)

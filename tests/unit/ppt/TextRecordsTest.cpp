@@ -80,6 +80,11 @@ TEST(TextRecords, LineEndsInsideAParagraphBecomeLineBreaks)
     EXPECT_EQ(style[0], 6); // "a⤶b⤶c" and its mark
     EXPECT_EQ(style[10], 2);
     EXPECT_EQ(style[20], 8); // all seven characters and the final mark
+
+    // The same through the path of text beyond ASCII.
+    const Bytes wide = Write(CTextRecords(TextType::Body, 0, {{"\xC3\xA9\r\nb\n", 1}}));
+    EXPECT_EQ(Payload(wide, CRecordReader(wide).ReadAll()[1]),
+              (Bytes{0xE9, 0, 0x0B, 0, 'b', 0, 0x0B, 0}));
 }
 
 TEST(TextRecords, OnlyAnUntouchedPlaceholderHasNoText)
