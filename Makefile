@@ -30,6 +30,7 @@ run: deps build
 
 test: test-deps build
 	scripts/check-format
+	scripts/check-licence-headers
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # Leak reports name only third-party code in the suppressions file; every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drives the builder over generated notes of growing size and checks that the
 // cost per line stays flat: ten times the lines may cost at most twelve times
 // the time, and the markup, builder and bindings together must keep up with

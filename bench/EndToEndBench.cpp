@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A note all the way to a .ppt on disk: markup, builder, bindings, the real
 // object model and the real writer, as quillon-cli runs them. The cost per
 // line must stay flat: ten times the lines may cost at most twelve times the

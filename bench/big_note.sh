@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The size limits a user meets: notes of 50 MB in the shapes that stress the
 # build differently (typical slides, one huge bullet, millions of bullets on
 # one slide, many two-column slides, lines the markup ignores), and a small

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # How long LibreOffice takes to open a presentation of ours, without a
 # template, with the shipped quillon.pot, and the same content once
 # LibreOffice has saved it itself. Each file is opened by a headless

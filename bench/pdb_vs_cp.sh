@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Times the image converter on a 60 MB image against cp copying the same file,
 # run after run in the same folder, and fails when the converter's median time
 # is more than twice cp's.

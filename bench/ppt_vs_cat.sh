@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A 10,000-line note (bench/gen-note) to a .ppt on disk through quillon-cli
 # with the shipped template, against cat copying that .ppt, both timed in
 # this one run on this machine. Time is process time (user and system, the

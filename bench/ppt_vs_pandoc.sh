@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Our whole path from note to .ppt (markup, builder, object model, writer,
 # file on disk, through quillon-cli) against pandoc turning the same outline,
 # written as Markdown, into a .pptx. Both run in this one script on the same

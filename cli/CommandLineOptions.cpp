@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CommandLineOptions.h"
 
 const char* const kCommandLineUsage =

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NoteReader.h"
 
 #include "NoteSize.h"

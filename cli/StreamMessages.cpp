@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "StreamMessages.h"
 
 #include "MessageText.h"

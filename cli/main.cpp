@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quillon-cli: the command-line front end, for scripts, batches and machines
 // without a desktop. The composition root: it registers the embedded servers.
 #include "CleanupOnSignal.h"

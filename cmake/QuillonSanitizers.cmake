@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # QUILLON_SANITIZE builds every target of ours with AddressSanitizer (which
 # brings LeakSanitizer on Linux) and UndefinedBehaviorSanitizer. Any report
 # aborts the process, so a finding fails its test instead of scrolling past.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Warnings are attached per target, so third-party code keeps its own flags.
 function(quillon_set_warnings target)
     target_compile_options(${target} PRIVATE

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DetachedDesktopOpen.h"
 
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WatchedDesktopOpen.h"
 
 #include "LaunchReport.h"

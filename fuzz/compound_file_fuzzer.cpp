@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any bytes as a compound file: the reader either lists and reads its
 // streams or refuses with std::runtime_error. What it reads then goes on to
 // the record dump and the presentation reader, as pptdump would take it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The note markup and the whole build behind it: any text a user can paste
 // goes through the builder, the real object model and the .ppt packager into
 // a file in memory, which must then read back. Only the automation layer's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A notes folder of any file names and contents, listed and read through the
 // notes server as the main dialog does. Input: entries of one byte of name
 // length, the name, two bytes (little-endian) of text length and the text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Palm database's name from any file name: whatever the bytes, the name
 // fits the header's field, keeps its prefix, holds no terminator inside,
 // and names that do not fit end in ".gif".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The design-template reader on arbitrary bytes. Damage must end in a
 // CTemplateError; anything else that escapes, or a crash, is a finding. A
 // design the reader accepts must also be one the writer can build a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The record layer without the container around it, so mutations reach the
 // record trees directly. Input: two bytes (little-endian) giving the length
 // of the Current User stream, that stream, then the document stream. Both

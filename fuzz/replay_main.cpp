@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs a fuzz target's entry point over saved inputs, so every fuzzer's
 // corpus runs as an ordinary test with any compiler. Arguments are files or
 // folders (every file in them, in name order). Fails when it finds no input,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DesktopOpener.h"
 
 CDesktopOpener::CDesktopOpener(CDesktopLauncher launcher) : m_launcher(std::move(launcher)) {}

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FilePicker.h"
 
 #include <QFile>

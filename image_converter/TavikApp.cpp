@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TavikApp.h"
 
 #include "DesktopOpener.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CleanupOnSignal.h"
 #include "DesktopOpener.h"
 #include "FilePicker.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "BlockedSignals.h"
 
 #include <pthread.h>

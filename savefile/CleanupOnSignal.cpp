@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CleanupOnSignal.h"
 
 #include "BlockedSignals.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SafeFile.h"
 
 #include "BlockedSignals.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "GuardedApplication.h"
 
 #include <cstdlib>

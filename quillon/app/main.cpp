@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quillon: the composition root of the main program.
 #include "CleanupOnSignal.h"
 #include "DesktopPresentationViewer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The end of a build: template, save and close, in that order.
 #include "PowerPointDispids.h"
 #include "PresentationBuilder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NoteMarkup.h"
 
 #include "Utf8Text.h"

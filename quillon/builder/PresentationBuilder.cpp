@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PresentationBuilder.h"
 
 #include "NoteMarkup.h"

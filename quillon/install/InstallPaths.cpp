@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "InstallPaths.h"
 
 #include <system_error>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NoteDates.h"
 
 #include "StatusError.h"

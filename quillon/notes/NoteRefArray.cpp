@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NoteRefArray.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The dialogs' numeric control ids. Each widget carries its id in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FilePickers.h"
 
 #include <QFileDialog>

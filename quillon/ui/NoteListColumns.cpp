@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NoteListColumns.h"
 
 #include "ControlIds.h"

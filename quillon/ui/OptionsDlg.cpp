@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "OptionsDlg.h"
 
 #include "ControlIds.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "QuillonDlg.h"
 
 #include "AutomationException.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DesktopPresentationViewer.h"
 
 CDesktopPresentationViewer::CDesktopPresentationViewer(Report report,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "EmbeddedServers.h"
 
 #include "FileWritersByFormat.h"

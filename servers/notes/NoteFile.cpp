@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NoteFile.h"
 
 #include "NoteSize.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NoteFileItem.h"
 
 #include "OutlookDispids.h"

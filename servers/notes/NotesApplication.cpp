@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NotesApplication.h"
 
 #include "NotesFault.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NotesFolder.h"
 
 #include "NoteFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NotesFolderServer.h"
 
 #include "NotesApplication.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NotesItems.h"
 
 #include "NoteFileItem.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NotesNameSpace.h"
 
 #include "NotesFault.h"

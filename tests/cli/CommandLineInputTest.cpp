@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the command line reads and writes besides the presentations: notes
 // of any kind and size, messages a terminal shows safely, and a standard
 // output that can fail.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DispatchObject.h"
 #include "FakeFileSystem.h"
 #include "PresentationBuilder.h"

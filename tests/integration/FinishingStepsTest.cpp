@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FakeFileSystem.h"
 #include "PresentationBuilder.h"
 #include "RecordingDispatch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Run from inside an install tree: the install test copies this program into
 // <prefix>/bin beside the installed ones and starts it from an unrelated
 // folder, with the prefix as its one argument. It then finds its data the way

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shipped MIME package, compiled the way a desktop compiles it, and read
 // back through Qt's MIME database: what a file manager decides decides which
 // program the image converter's hand-off reaches.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "BuilderMadeCase.h"
 
 #include "EmbeddedServers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PotTemplateLoader.h"
 #include "PptFileWriter.h"
 #include "SampleDocuments.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ImpressDocument.h"
 #include "OdfSlideExpectations.h"
 #include "PotTemplateLoader.h"

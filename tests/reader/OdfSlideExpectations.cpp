@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "OdfSlideExpectations.h"
 
 #include <algorithm>

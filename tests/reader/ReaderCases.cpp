@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ReaderCases.h"
 
 #include "BuilderMadeCase.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CompoundFileReader.h"
 #include "ImpressDocument.h"
 #include "PotTemplateLoader.h"

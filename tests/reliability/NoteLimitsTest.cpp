@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Notes far larger than any presentation, through the builder and the real
 // presentation server: they end in a message the user can act on, hold no
 // reference afterwards (the live-object check of every test) and save

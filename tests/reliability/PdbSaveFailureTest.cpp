@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A .pdb conversion that fails part-way, at every boundary of the file: each
 // header field, each record list entry, each record. The error names the
 // database and the reason, the database that was there keeps its bytes, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A .ppt or .pot save that fails part-way, at every record boundary of a
 // small document: the error names the path and the reason, the file that
 // was there keeps its bytes, and no temporary file stays beside it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quillon-cli as users run it: many saves into one folder at once, saves cut
 // short by a signal, a read-only file, first lines that are no plain name.
 // Every saved file is opened and its title compared.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // GoogleTest's main for tests that need a QApplication. Settings go to a
 // private folder, so no test reads or writes the user's own.
 #include <QApplication>

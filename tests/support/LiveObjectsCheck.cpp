@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Linked into every test program that holds automation objects: a test that
 // ends with more live objects than it started with leaked a reference on
 // some path, and fails here even when its own checks all passed. The check

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // makepot DESCRIPTION OUTPUT: builds a design template (.pot) from a design
 // description (see DesignDescriptionFile.h). The build uses it to make the
 // shipped default template, quillon.pot, from data/quillon-design.ini.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // pptdump: shows what a PowerPoint 97-2003 file holds.
 //
 //   pptdump [--mask] FILE     streams and the record tree of both PowerPoint streams

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Takes the pictures of both dialogs that the README shows, over a few
 // sample notes, so they can be made again whenever the dialogs change.
 // Usage: quillon-screenshots OUTPUT_FOLDER

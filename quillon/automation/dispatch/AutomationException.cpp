@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AutomationException.h"
 
 const char* CAutomationException::what() const noexcept

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DispatchObject.h"
 
 std::atomic<long> CDispatchObject::s_liveObjects{0};

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ServerException.h"
 
 CServerException::CServerException(const ExcepInfo& info)

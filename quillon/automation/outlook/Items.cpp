@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Items.h"
 
 #include "OutlookDispids.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MAPIFolder.h"
 
 #include "OutlookDispids.h"

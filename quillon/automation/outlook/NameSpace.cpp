@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NameSpace.h"
 
 #include "OutlookDispids.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Presentation.h"
 
 #include "PowerPointDispids.h"

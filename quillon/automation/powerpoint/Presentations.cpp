@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Presentations.h"
 
 #include "PowerPointDispids.h"

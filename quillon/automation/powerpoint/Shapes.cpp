@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Shapes.h"
 
 #include "PowerPointDispids.h"

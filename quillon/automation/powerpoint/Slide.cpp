@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Slide.h"
 
 #include "PowerPointDispids.h"

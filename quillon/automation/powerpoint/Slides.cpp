@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Slides.h"
 
 #include "PowerPointDispids.h"

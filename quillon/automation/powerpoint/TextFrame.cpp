@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TextFrame.h"
 
 #include "PowerPointDispids.h"

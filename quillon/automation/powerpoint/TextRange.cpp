@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TextRange.h"
 
 #include "PowerPointDispids.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CompoundFileReader.h"
 
 #include "GsfHandle.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CompoundFileWriter.h"
 
 #include "GsfHandle.h"

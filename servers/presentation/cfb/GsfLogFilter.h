@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // libgsf checks its arguments with GLib assertions and warns about blocks it

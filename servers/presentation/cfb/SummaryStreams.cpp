@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SummaryStreams.h"
 
 #include "GsfHandle.h"

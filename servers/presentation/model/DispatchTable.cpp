@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DispatchTable.h"
 
 #include <iterator>

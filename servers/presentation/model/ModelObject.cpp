@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ModelObject.h"
 
 CModelObject::CModelObject(std::shared_ptr<ApplicationState> state) noexcept

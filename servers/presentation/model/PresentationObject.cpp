@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PresentationObject.h"
 
 #include "PowerPointDispids.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PresentationServer.h"
 
 #include "ApplicationObject.h"

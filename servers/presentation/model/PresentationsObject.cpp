@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PresentationsObject.h"
 
 #include "PowerPointDispids.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ShapeObject.h"
 
 #include "PowerPointDispids.h"

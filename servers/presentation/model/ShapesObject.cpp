@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ShapesObject.h"
 
 #include "PowerPointDispids.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SlideObject.h"
 
 #include "PowerPointDispids.h"

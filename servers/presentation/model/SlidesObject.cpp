@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SlidesObject.h"
 
 #include "PowerPointDispids.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TextFrameObject.h"
 
 #include "ObjectRef.h"

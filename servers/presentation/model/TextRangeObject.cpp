@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TextRangeObject.h"
 
 #include "PowerPointDispids.h"

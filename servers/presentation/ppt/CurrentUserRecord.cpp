@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CurrentUserRecord.h"
 
 #include "PptFormat.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DocumentRecords.h"
 
 #include "EnvironmentRecords.h"

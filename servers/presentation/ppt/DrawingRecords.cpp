@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DrawingRecords.h"
 
 #include "RecordWriter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "EnvironmentRecords.h"
 
 #include "DefaultDesign.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MasterRecords.h"
 
 #include "RecordWriter.h"

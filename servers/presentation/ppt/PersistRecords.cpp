@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PersistRecords.h"
 
 #include "PptFormat.h"

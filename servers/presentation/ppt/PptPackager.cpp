@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PptPackager.h"
 
 #include "CurrentUserRecord.h"

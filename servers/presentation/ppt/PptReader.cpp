@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PptReader.h"
 
 #include "PptFormat.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "RecordDump.h"
 
 #include "PptFormat.h"

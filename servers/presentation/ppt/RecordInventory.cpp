@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "RecordInventory.h"
 
 #include "CompoundFileReader.h"

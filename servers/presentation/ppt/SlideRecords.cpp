@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SlideRecords.h"
 
 #include "RecordWriter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TemplateDocumentRecords.h"
 
 #include "DocumentRecords.h"

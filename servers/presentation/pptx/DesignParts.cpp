@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DesignParts.h"
 
 #include "DefaultDesign.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PackageParts.h"
 
 #include "DesignParts.h"

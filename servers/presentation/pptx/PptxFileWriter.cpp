@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PptxFileWriter.h"
 
 #include "DesignParts.h"

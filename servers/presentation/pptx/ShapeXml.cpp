@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ShapeXml.h"
 
 #include "DefaultDesign.h"

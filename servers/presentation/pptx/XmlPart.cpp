@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "XmlPart.h"
 
 #include "Utf8Text.h"

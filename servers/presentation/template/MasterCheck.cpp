@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MasterCheck.h"
 
 #include "PptFormat.h"

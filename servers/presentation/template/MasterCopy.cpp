@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MasterCopy.h"
 
 #include "PptFormat.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PotTemplateLoader.h"
 
 #include "CompoundFileReader.h"

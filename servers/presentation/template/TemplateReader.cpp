@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TemplateReader.h"
 
 #include "MasterCheck.h"

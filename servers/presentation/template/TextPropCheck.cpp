@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TextPropCheck.h"
 
 #include "PptFormat.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DesktopOpener.h"
 #include "FilePicker.h"
 #include "MessageBox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a message box shows of a name taken from a note.
 #include "MessageBox.h"
 

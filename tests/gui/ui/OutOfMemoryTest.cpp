@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A build that runs out of memory is not passed off as an internal error:
 // it leaves the handler for the application object, which says so and ends.
 #include "EmbeddedServers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "QuillonApp.h"
 
 #include "EmbeddedServers.h"

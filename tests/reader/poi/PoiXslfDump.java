@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 import java.awt.Dimension;
 import java.awt.Graphics2D;
 import java.awt.image.BufferedImage;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // An event handler that runs out of memory ends the program with a message
 // and status 1; Qt left to itself aborts.
 #include "GuardedApplication.h"

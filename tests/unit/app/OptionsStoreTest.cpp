@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "OptionsStore.h"
 
 #include "TempFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DispatchHolder.h"
 
 #include "CountingObject.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Application.h"
 #include "DispatchObject.h"
 #include "Presentation.h"

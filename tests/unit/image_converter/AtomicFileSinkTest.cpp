@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AtomicFileSink.h"
 
 #include "PalmDatabaseWriter.h"

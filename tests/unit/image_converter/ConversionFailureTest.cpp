@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AtomicFileSink.h"
 #include "FifoProbe.h"
 #include "PalmDatabaseWriter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DatabaseName.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ModelTestSupport.h"
 
 void CFakeFileWriter::Write(const PresentationDocument& document, const std::string& path,

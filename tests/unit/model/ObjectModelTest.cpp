@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ModelTestSupport.h"
 #include "PowerPointDispids.h"
 #include "ServerExceptionAssert.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TextBody.h"
 
 #include "TextSpan.h"

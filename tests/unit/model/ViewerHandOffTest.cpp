@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ModelTestSupport.h"
 #include "PptFileWriter.h"
 #include "PresentationViewer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AutomationException.h"
 #include "DispatchObject.h"
 #include "NoteDates.h"

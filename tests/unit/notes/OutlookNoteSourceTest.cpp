@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "OutlookNoteSource.h"
 
 #include "DispatchObject.h"

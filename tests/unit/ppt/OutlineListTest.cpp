@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The slide list's outline entries and the placeholders' shape properties, read
 // back from the records, not from our own writer's types.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PptFileWriter.h"
 
 #include "ByteSink.h"

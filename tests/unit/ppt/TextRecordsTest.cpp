@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TextRecords.h"
 
 #include "RecordReader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ZipPackage.h"
 
 #include "FileReplacement.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A save that a signal ends at some point leaves the old file as it was and
 // nothing else: no temporary file, no empty file holding a claimed name.
 #include "CleanupOnSignal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DesignDescriptionFile.h"
 #include "PptPackager.h"
 #include "RecordReader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading a template file: what is not a regular file is refused before a
 // byte is read, and no read goes past the bound.
 #include "FifoProbe.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MessageText.h"
 
 #include <gtest/gtest.h>
