@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "LibreOfficeConversion.h"
 #include "PotTemplateLoader.h"
 #include "PptFileWriter.h"
 #include "SampleDocuments.h"
@@ -9,7 +10,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QUrl>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -67,17 +67,10 @@ int GapAfterBullet(const QImage& page)
 
 void ExpectGapsOnEveryPage(const QString& folder, const QString& ppt)
 {
-    const QString soffice = QStandardPaths::findExecutable("soffice");
     const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
-    ASSERT_FALSE(soffice.isEmpty()) << "LibreOffice Impress is not installed";
     ASSERT_FALSE(pdftoppm.isEmpty()) << "pdftoppm (poppler-utils) is not installed";
     const QDir dir(folder);
-    QProcess convert;
-    convert.start(soffice, {"--headless", "--norestore",
-                            "-env:UserInstallation=" +
-                                QUrl::fromLocalFile(dir.filePath("profile")).toString(),
-                            "--convert-to", "pdf", "--outdir", folder, ppt});
-    ASSERT_TRUE(convert.waitForFinished(300000)) << "LibreOffice did not finish";
+    ASSERT_EQ(ConvertWithLibreOffice({ppt}, "pdf", folder, dir.filePath("profile")), "");
     const QString pdf = dir.filePath(QFileInfo(ppt).completeBaseName() + ".pdf");
     const QString prefix = dir.filePath(QFileInfo(ppt).completeBaseName());
     QProcess render;

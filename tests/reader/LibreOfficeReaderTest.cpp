@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "ImpressDocument.h"
+#include "LibreOfficeConversion.h"
 #include "OdfSlideExpectations.h"
 #include "ReaderCases.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,28 +16,17 @@ namespace {
 // OpenDocument, then compares what Impress shows with what was saved.
 void ExpectImpressShowsWhatWasWritten(const std::vector<WrittenFile>& files, OdfReader reader)
 {
-    const QString soffice = QStandardPaths::findExecutable("soffice");
-    ASSERT_FALSE(soffice.isEmpty()) << "LibreOffice Impress is not installed";
     QTemporaryDir work;
     ASSERT_TRUE(work.isValid());
     const QDir dir(work.path());
-    QStringList arguments{"--headless",
-                          "--norestore",
-                          "-env:UserInstallation=" +
-                              QUrl::fromLocalFile(dir.filePath("profile")).toString(),
-                          "--convert-to",
-                          "fodp",
-                          "--outdir",
-                          dir.filePath("out")};
+    QStringList paths;
     for (const WrittenFile& file : files) {
         const QString path = dir.filePath(QString::fromStdString(file.name));
         WriteCase(file, path.toStdString());
-        arguments << path;
+        paths << path;
     }
-    QProcess process;
-    process.start(soffice, arguments);
-    ASSERT_TRUE(process.waitForFinished(600000)) << "LibreOffice did not finish";
-    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    ASSERT_EQ(ConvertWithLibreOffice(paths, "fodp", dir.filePath("out"), dir.filePath("profile")),
+              "");
 
     for (const WrittenFile& file : files) {
         SCOPED_TRACE(file.name);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "CompoundFileReader.h"
 #include "ImpressDocument.h"
+#include "LibreOfficeConversion.h"
 #include "PotTemplateLoader.h"
 #include "PptFileWriter.h"
 #include "PptFormat.h"
@@ -12,9 +13,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QUrl>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
@@ -203,26 +202,15 @@ TEST(TemplateCorpus, ApachePoiReadsTheNoteAroundEveryAcceptedTemplate)
 
 TEST(TemplateCorpus, LibreOfficeReadsTheNoteAroundEveryAcceptedTemplate)
 {
-    const QString soffice = QStandardPaths::findExecutable("soffice");
-    ASSERT_FALSE(soffice.isEmpty()) << "LibreOffice Impress is not installed";
     QTemporaryDir work;
     ASSERT_TRUE(work.isValid());
     const QDir dir(work.path());
     const std::vector<BuiltFile> built = BuildAroundTheCorpus(dir);
-    QStringList arguments{"--headless",
-                          "--norestore",
-                          "-env:UserInstallation=" +
-                              QUrl::fromLocalFile(dir.filePath("profile")).toString(),
-                          "--convert-to",
-                          "fodp",
-                          "--outdir",
-                          dir.filePath("out")};
+    QStringList paths;
     for (const BuiltFile& file : built)
-        arguments << file.path;
-    QProcess process;
-    process.start(soffice, arguments);
-    ASSERT_TRUE(process.waitForFinished(300000)) << "LibreOffice did not finish";
-    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        paths << file.path;
+    ASSERT_EQ(ConvertWithLibreOffice(paths, "fodp", dir.filePath("out"), dir.filePath("profile")),
+              "");
 
     const auto expected = ExpectedText();
     for (const BuiltFile& file : built) {

@@ -2,6 +2,7 @@
 #include "DesignDescriptionFile.h"
 #include "ImpressDesign.h"
 #include "ImpressDocument.h"
+#include "LibreOfficeConversion.h"
 #include "PotTemplateLoader.h"
 #include "PptFileWriter.h"
 #include "PptPackager.h"
@@ -10,10 +11,7 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QUrl>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -41,20 +39,7 @@ public:
     // Converts the files in one LibreOffice run; filter as --convert-to takes it.
     void Convert(const QString& filter, const QStringList& files) const
     {
-        const QString soffice = QStandardPaths::findExecutable("soffice");
-        ASSERT_FALSE(soffice.isEmpty()) << "LibreOffice Impress is not installed";
-        QStringList arguments{"--headless",
-                              "--norestore",
-                              "-env:UserInstallation=" +
-                                  QUrl::fromLocalFile(Path("profile")).toString(),
-                              "--convert-to",
-                              filter,
-                              "--outdir",
-                              Path("out")};
-        QProcess process;
-        process.start(soffice, arguments + files);
-        ASSERT_TRUE(process.waitForFinished(300000)) << "LibreOffice did not finish";
-        ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        ASSERT_EQ(ConvertWithLibreOffice(files, filter, Path("out"), Path("profile")), "");
     }
 
     QString Converted(const QString& file, const QString& extension) const
