@@ -108,8 +108,9 @@ bool IsPowerPoint95CurrentUser(const std::vector<std::uint8_t>& user)
 {
     if (user.size() < 4)
         return false;
-    const std::uint32_t length =
-        user[0] | (user[1] << 8) | (user[2] << 16) | (static_cast<std::uint32_t>(user[3]) << 24);
+    std::uint32_t length = 0;
+    for (int i = 3; i >= 0; --i)
+        length = (length << 8) | user[static_cast<std::size_t>(i)];
     return length == user.size() - 4;
 }
 
