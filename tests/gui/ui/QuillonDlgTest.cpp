@@ -380,21 +380,15 @@ TEST_F(MainDialog, ATemplateThatCannotBeReadIsSaidAndThePresentationIsStillSaved
 TEST_F(MainDialog, TheFormatChosenInOptionsIsStoredAndCreateWritesIt)
 {
     StoreOptions(SavingOptions());
-    {
-        auto dialog = Open(false);
-        QTimer::singleShot(0, dialog.get(), [&] {
-            auto* options = dialog->findChild<COptionsDlg*>();
-            ASSERT_NE(options, nullptr);
-            options->findChild<QComboBox*>("formatCombo")->setCurrentIndex(1);
-            QTest::mouseClick(options->findChild<QPushButton*>("okButton"), Qt::LeftButton);
-        });
-        dialog->OnOptions();
-        dialog->close();
-    }
-    settings.sync();
-    EXPECT_EQ(settings.value("options/format").toString(), "pptx");
-    clipboard.text = "Budget\nThe budget\n-Costs\n.Rent\n";
     auto dialog = Open(false);
+    QTimer::singleShot(0, dialog.get(), [&] {
+        auto* options = dialog->findChild<COptionsDlg*>();
+        ASSERT_NE(options, nullptr);
+        options->findChild<QComboBox*>("formatCombo")->setCurrentIndex(1);
+        QTest::mouseClick(options->findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    });
+    dialog->OnOptions();
+    clipboard.text = "Budget\nThe budget\n-Costs\n.Rent\n";
     dialog->OnCreatePresentation();
     EXPECT_TRUE(messages.Messages().empty()) << messages.Messages()[0].text;
     const std::filesystem::path saved = std::filesystem::path(saveFolder) / "Budget.pptx";
@@ -403,6 +397,11 @@ TEST_F(MainDialog, TheFormatChosenInOptionsIsStoredAndCreateWritesIt)
     in.read(magic.data(), 4);
     EXPECT_EQ(magic, std::string("PK\3\4", 4)) << "a zip package";
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(saveFolder) / "Budget.ppt"));
+
+    dialog->close();
+    settings.sync();
+    EXPECT_EQ(settings.value("options/format").toString(), "pptx");
+    EXPECT_EQ(store.LoadOptions().m_format, PresentationFormat::Pptx);
 }
 
 TEST_F(MainDialog, WithPptxTheShippedTemplateIsLeftOutAndAChosenOneIsRefusedBeforeBuilding)
