@@ -11,6 +11,7 @@
 namespace {
 
 const QString kSection = QStringLiteral("options");
+const QString kPptxName = QStringLiteral("pptx");
 
 std::int32_t ReadFlag(const QSettings& settings, const char* name, std::int32_t fallback)
 {
@@ -31,7 +32,7 @@ std::string ReadText(const QSettings& settings, const char* name, const QString&
     return text.toStdString();
 }
 
-QString ShippedTemplate()
+QString FindShippedTemplate()
 {
     const auto shipped = FindDataFile("quillon.pot");
     return shipped ? QString::fromStdString(shipped->string()) : QString();
@@ -42,10 +43,11 @@ QString ShippedTemplate()
 COptionsStore::COptionsStore()
     : m_ownSettings(std::make_unique<QSettings>(QStringLiteral("Corvane"),
                                                 QCoreApplication::applicationName())),
-      m_settings(*m_ownSettings), m_shippedTemplate(ShippedTemplate())
+      m_settings(*m_ownSettings), m_shippedTemplate(FindShippedTemplate())
 {}
 
-COptionsStore::COptionsStore(QSettings& settings) : COptionsStore(settings, ShippedTemplate()) {}
+COptionsStore::COptionsStore(QSettings& settings) : COptionsStore(settings, FindShippedTemplate())
+{}
 
 COptionsStore::COptionsStore(QSettings& settings, QString shippedTemplate)
     : m_settings(settings), m_shippedTemplate(std::move(shippedTemplate))
@@ -70,6 +72,10 @@ PresentationOptions COptionsStore::LoadOptions(const QString& currentDirectory) 
                                         ? directory + QStringLiteral("/quillon.pot")
                                         : m_shippedTemplate;
     options.m_templateFile = ReadText(m_settings, "templateFile", templateDefault);
+    // Absent or unknown: the format settings from before the choice existed meant.
+    options.m_format = m_settings.value(QStringLiteral("format")).toString() == kPptxName
+                           ? PresentationFormat::Pptx
+                           : PresentationFormat::Ppt;
     if (options.m_templateFile.empty()) {
         options.m_templateFile = templateDefault.toStdString();
         options.m_template = 1;
@@ -94,6 +100,9 @@ void COptionsStore::SaveOptions(const PresentationOptions& options)
     m_settings.setValue(QStringLiteral("saveFolder"), QString::fromStdString(options.m_saveFolder));
     m_settings.setValue(QStringLiteral("templateFile"),
                         QString::fromStdString(options.m_templateFile));
+    m_settings.setValue(QStringLiteral("format"), options.m_format == PresentationFormat::Pptx
+                                                      ? kPptxName
+                                                      : QStringLiteral("ppt"));
     m_settings.endGroup();
     m_settings.sync();
 }

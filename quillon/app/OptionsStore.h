@@ -7,8 +7,9 @@
 #include <QString>
 #include <memory>
 
-// The seven options in the per-user settings store, section "options".
-// Reading fills in the defaults for what is missing; writing stores all seven.
+// The seven options and the file format ("ppt" or "pptx") in the per-user
+// settings store, section "options". Reading fills in the defaults for what is
+// missing; writing stores all eight.
 //
 // The default design template is the one the program ships: a program
 // started from a menu runs in the home folder, where no template lies. Only
@@ -29,6 +30,8 @@ public:
     // currentDirectory stands in for the process's own when not empty.
     PresentationOptions LoadOptions(const QString& currentDirectory = {}) const;
     void SaveOptions(const PresentationOptions& options);
+    // The template the program ships; empty when none is.
+    const QString& ShippedTemplate() const noexcept { return m_shippedTemplate; }
 
 private:
     std::unique_ptr<QSettings> m_ownSettings;

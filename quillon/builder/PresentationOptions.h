@@ -29,6 +29,7 @@ struct PresentationOptions
     std::int32_t m_close = 0;
     std::string m_templateFile;
     std::int32_t m_template = 1;
-    // Not one of the seven stored options: chosen on the command line.
+    // Stored beside the seven options; chosen in the options dialog or on the
+    // command line.
     PresentationFormat m_format = PresentationFormat::Ppt;
 };

@@ -23,6 +23,7 @@ inline constexpr int IDC_SAVE_PRESENTATIONS = 1007;
 inline constexpr int IDC_OVERWRITE = 1008;
 inline constexpr int IDC_LEAVE_OPEN = 1009;
 inline constexpr int IDC_CLOSE_AFTER = 1010;
+inline constexpr int IDC_SAVE_FORMAT = 1011;
 
 // Item data and text of the list row that stands for the clipboard.
 inline constexpr int kClipboardItemData = -123;

@@ -6,6 +6,7 @@
 #include "ui_OptionsDlg.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +19,15 @@ void ExchangeText(QLineEdit& edit, std::string& text, bool saveAndValidate)
         text = edit.text().toStdString();
     else
         edit.setText(QString::fromStdString(text));
+}
+
+// The list holds the formats in the order of the enumeration.
+void ExchangeFormat(QComboBox& list, PresentationFormat& format, bool saveAndValidate)
+{
+    if (saveAndValidate)
+        format = list.currentIndex() == 1 ? PresentationFormat::Pptx : PresentationFormat::Ppt;
+    else
+        list.setCurrentIndex(format == PresentationFormat::Pptx ? 1 : 0);
 }
 
 } // namespace
@@ -47,6 +57,7 @@ COptionsDlg::COptionsDlg(IFilePickers& pickers, QWidget* parent)
         {m_ui->browseFolderButton, IDC_BROWSE_FOLDER},
         {m_ui->leaveCheck, IDC_LEAVE_OPEN},
         {m_ui->overwriteCheck, IDC_OVERWRITE},
+        {m_ui->formatCombo, IDC_SAVE_FORMAT},
         {m_ui->templateCheck, IDC_APPLY_TEMPLATE},
         {m_ui->templateFileEdit, IDC_TEMPLATE_FILE},
         {m_ui->browseTemplateButton, IDC_BROWSE_TEMPLATE},
@@ -83,6 +94,7 @@ void COptionsDlg::UpdateData(bool saveAndValidate)
     ExchangeText(*m_ui->saveFolderEdit, m_saveFolder, saveAndValidate);
     ExchangeCheck(*m_ui->leaveCheck, m_leave, saveAndValidate);
     ExchangeCheck(*m_ui->overwriteCheck, m_overwrite, saveAndValidate);
+    ExchangeFormat(*m_ui->formatCombo, m_format, saveAndValidate);
 }
 
 void COptionsDlg::OnInitDialog()
@@ -107,6 +119,8 @@ void COptionsDlg::EnableSaveControls()
     m_ui->browseFolderButton->setEnabled(enabled);
     m_ui->leaveCheck->setEnabled(enabled);
     m_ui->overwriteCheck->setEnabled(enabled);
+    m_ui->formatLabel->setEnabled(enabled);
+    m_ui->formatCombo->setEnabled(enabled);
 }
 
 void COptionsDlg::OnApplyTemplate()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "PresentationOptions.h"
+
 #include <QDialog>
 #include <cstdint>
 #include <memory>
@@ -13,7 +15,7 @@ namespace Ui {
 class COptionsDlg;
 }
 
-// Edits a copy of the seven options. The caller fills the values, runs the
+// Edits a copy of the seven options and the file format. The caller fills the values, runs the
 // dialog, and takes the values back only when DoModal gives IDOK.
 class COptionsDlg final : public QDialog
 {
@@ -32,6 +34,7 @@ public:
     std::string m_saveFolder;
     std::int32_t m_leave = 0;
     std::int32_t m_overwrite = 0;
+    PresentationFormat m_format = PresentationFormat::Ppt;
 
     // Reads the controls into the values (true) or shows the values (false).
     void UpdateData(bool saveAndValidate);

@@ -10,6 +10,7 @@
 #include "OptionsDlg.h"
 #include "OptionsStore.h"
 #include "OutlookNoteSource.h"
+#include "TemplateForFormat.h"
 #include "ui_QuillonDlg.h"
 
 #include <QApplication>
@@ -50,6 +51,24 @@ public:
     ~CWaitCursor() { QApplication::restoreOverrideCursor(); }
     CWaitCursor(const CWaitCursor&) = delete;
     CWaitCursor& operator=(const CWaitCursor&) = delete;
+};
+
+// Leaves the template out of one build; the option itself stays as chosen.
+class CTemplateLeftOut
+{
+public:
+    CTemplateLeftOut(std::int32_t& flag, bool leaveOut) : m_flag(flag), m_kept(flag)
+    {
+        if (leaveOut)
+            m_flag = 0;
+    }
+    ~CTemplateLeftOut() { m_flag = m_kept; }
+    CTemplateLeftOut(const CTemplateLeftOut&) = delete;
+    CTemplateLeftOut& operator=(const CTemplateLeftOut&) = delete;
+
+private:
+    std::int32_t& m_flag;
+    std::int32_t m_kept;
 };
 
 } // namespace
@@ -163,7 +182,16 @@ void CQuillonDlg::OnCreatePresentation()
         } else {
             text = GetNoteBody(m_noteRefs.GetAt(itemData));
         }
+        const TemplateForFormat design =
+            FitTemplateToFormat(m_options, m_services.optionsStore.ShippedTemplate().toStdString());
+        if (design == TemplateForFormat::Refused) {
+            m_services.messages.ShowMessage(TemplateRefusedText(m_options.m_templateFile),
+                                            MB_ICONSTOP);
+            return;
+        }
         {
+            const CTemplateLeftOut leftOut(m_options.m_template,
+                                           design == TemplateForFormat::LeftOut);
             const CWaitCursor waitCursor;
             BuildPresentation(std::move(text));
         }
@@ -225,6 +253,7 @@ void CQuillonDlg::OnOptions()
     dialog.m_overwrite = m_options.m_overwrite;
     dialog.m_saveFolder = m_options.m_saveFolder;
     dialog.m_templateFile = m_options.m_templateFile;
+    dialog.m_format = m_options.m_format;
     if (dialog.DoModal() != IDOK)
         return;
     m_options.m_template = dialog.m_template;
@@ -234,6 +263,7 @@ void CQuillonDlg::OnOptions()
     m_options.m_overwrite = dialog.m_overwrite;
     m_options.m_saveFolder = dialog.m_saveFolder;
     m_options.m_templateFile = dialog.m_templateFile;
+    m_options.m_format = dialog.m_format;
 }
 
 void CQuillonDlg::OnShowHelp()

@@ -5,41 +5,18 @@
 #include "CompoundFileWriter.h"
 #include "PptFormat.h"
 #include "SafeFile.h"
+#include "TargetFolder.h"
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <stdexcept>
 #include <unistd.h>
 
 namespace {
 
-namespace fs = std::filesystem;
-
 [[noreturn]] void Fail(const std::string& path, const std::string& reason)
 {
     throw CSaveError("Cannot save \"" + path + "\": " + reason + ".");
-}
-
-std::string FolderOf(const std::string& path)
-{
-    const fs::path parent = fs::path(path).parent_path();
-    return parent.empty() ? std::string(".") : parent.string();
-}
-
-void CheckFolder(const std::string& path)
-{
-    const std::string folder = FolderOf(path);
-    std::error_code error;
-    const fs::file_status status = fs::status(folder, error);
-    if (status.type() == fs::file_type::not_found)
-        Fail(path, "the folder \"" + folder + "\" does not exist");
-    if (error)
-        Fail(path, error.message());
-    if (!fs::is_directory(status))
-        Fail(path, "\"" + folder + "\" is not a folder");
-    if (fs::is_directory(fs::status(path, error)))
-        Fail(path, "a folder of that name exists");
 }
 
 } // namespace
@@ -72,7 +49,8 @@ void CPptFileWriter::Write(const PresentationDocument& document, const std::stri
 {
     if (fileFormat != kFormatPresentation && fileFormat != kFormatTemplate)
         Fail(path, "file format " + std::to_string(fileFormat) + " is not supported");
-    CheckFolder(path);
+    if (const std::string problem = TargetFolderProblem(path); !problem.empty())
+        Fail(path, problem);
     // Made first, so a read-only target is refused before any work is done.
     CSafeFile file(path);
     if (file.Descriptor() < 0)

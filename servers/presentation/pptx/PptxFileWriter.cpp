@@ -3,8 +3,9 @@
 
 #include "DesignParts.h"
 #include "DocumentTitle.h"
-#include "FileReplacement.h"
 #include "PackageParts.h"
+#include "SafeFile.h"
+#include "TargetFolder.h"
 #include "ZipPackage.h"
 
 #include <ctime>
@@ -32,7 +33,7 @@ void AddDesign(CZipPackage& package)
 
 } // namespace
 
-void CPptxFileWriter::WritePackage(const PresentationDocument& document, const std::string& path)
+void CPptxFileWriter::WritePackage(const PresentationDocument& document, int fd)
 {
     using namespace PackageParts;
     const std::size_t count = document.slides.size();
@@ -42,7 +43,7 @@ void CPptxFileWriter::WritePackage(const PresentationDocument& document, const s
     Properties properties{DocumentTitle(document), "Quillon", 0, 0, count};
     properties.created = properties.saved = static_cast<std::int64_t>(std::time(nullptr));
 
-    CZipPackage package(path);
+    CZipPackage package(fd);
     // The content types come first, where readers that stream the package look.
     package.AddPart("[Content_Types].xml", [count] { return ContentTypesXml(count); });
     package.AddPart("_rels/.rels", RootRelsXml);
@@ -73,13 +74,17 @@ void CPptxFileWriter::Write(const PresentationDocument& document, const std::str
     if (document.design)
         Fail(path, "a .pot design template cannot be carried into a .pptx file; save it as "
                    ".ppt, or without the template");
-    ReplaceFileWith(path, [&](const std::string& temporary) {
-        try {
-            WritePackage(document, temporary);
-        } catch (const CSaveError&) {
-            throw;
-        } catch (const std::exception& error) {
-            Fail(path, error.what());
-        }
-    });
+    if (const std::string problem = TargetFolderProblem(path); !problem.empty())
+        Fail(path, problem);
+    // Made first, so a read-only target is refused before any work is done.
+    CSafeFile file(path);
+    if (file.Descriptor() < 0)
+        Fail(path, file.Error());
+    try {
+        WritePackage(document, file.Descriptor());
+    } catch (const std::exception& error) {
+        Fail(path, error.what());
+    }
+    if (!file.Commit())
+        Fail(path, file.Error());
 }

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "ZipPackage.h"
 
+#include <cerrno>
 #include <cstring>
 #include <ctime>
 #include <memory>
 #include <optional>
 #include <stdexcept>
+#include <unistd.h>
 #include <zip.h>
 
 // Read by libzip as a source: made on open, handed out on read, let go on
@@ -90,23 +92,122 @@ struct CZipPackage::PartSource
     }
 };
 
-CZipPackage::CZipPackage(const std::string& path) : m_path(path)
+// The archive as libzip sees it: a file that is empty when opened and is
+// written from its start, with libzip seeking back to fill in each entry's
+// header once the entry is compressed. Committing does nothing here: the
+// owner of the descriptor puts the file in place when all is written.
+struct CZipPackage::DescriptorTarget
 {
-    int error = 0;
-    m_archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    int fd = -1;
+    zip_error_t error{};
+
+    zip_int64_t Failed(int code)
+    {
+        zip_error_set(&error, code, errno);
+        return -1;
+    }
+
+    zip_int64_t Write(const void* data, zip_uint64_t length)
+    {
+        const auto* bytes = static_cast<const char*>(data);
+        zip_uint64_t done = 0;
+        while (done < length) {
+            const ssize_t written = ::write(fd, bytes + done, length - done);
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written <= 0)
+                return Failed(ZIP_ER_WRITE);
+            done += static_cast<zip_uint64_t>(written);
+        }
+        return static_cast<zip_int64_t>(length);
+    }
+
+    zip_int64_t SeekWrite(void* data, zip_uint64_t length)
+    {
+        const auto* seek = ZIP_SOURCE_GET_ARGS(zip_source_args_seek_t, data, length, &error);
+        if (seek == nullptr)
+            return -1;
+        return ::lseek(fd, seek->offset, seek->whence) < 0 ? Failed(ZIP_ER_SEEK) : 0;
+    }
+
+    zip_int64_t Answer(void* data, zip_uint64_t length, zip_source_cmd_t command)
+    {
+        switch (command) {
+        case ZIP_SOURCE_STAT: {
+            auto* stat = static_cast<zip_stat_t*>(data);
+            zip_stat_init(stat);
+            stat->size = 0;
+            stat->valid |= ZIP_STAT_SIZE;
+            return sizeof(zip_stat_t);
+        }
+        case ZIP_SOURCE_BEGIN_WRITE:
+            return ::ftruncate(fd, 0) != 0 || ::lseek(fd, 0, SEEK_SET) != 0 ? Failed(ZIP_ER_WRITE)
+                                                                            : 0;
+        case ZIP_SOURCE_WRITE:
+            return Write(data, length);
+        case ZIP_SOURCE_SEEK_WRITE:
+            return SeekWrite(data, length);
+        case ZIP_SOURCE_TELL_WRITE: {
+            const off_t position = ::lseek(fd, 0, SEEK_CUR);
+            return position < 0 ? Failed(ZIP_ER_TELL) : static_cast<zip_int64_t>(position);
+        }
+        case ZIP_SOURCE_ERROR:
+            return zip_error_to_data(&error, data, length);
+        case ZIP_SOURCE_SUPPORTS:
+            return ZIP_SOURCE_SUPPORTS_WRITABLE;
+        // The archive is never read back; what is left is bookkeeping that
+        // has nothing to do for a descriptor.
+        case ZIP_SOURCE_OPEN:
+        case ZIP_SOURCE_READ:
+        case ZIP_SOURCE_CLOSE:
+        case ZIP_SOURCE_SEEK:
+        case ZIP_SOURCE_TELL:
+        case ZIP_SOURCE_COMMIT_WRITE:
+        case ZIP_SOURCE_ROLLBACK_WRITE:
+        case ZIP_SOURCE_REMOVE:
+        case ZIP_SOURCE_FREE:
+            return 0;
+        default:
+            zip_error_set(&error, ZIP_ER_OPNOTSUPP, 0);
+            return -1;
+        }
+    }
+
+    static zip_int64_t Callback(void* self, void* data, zip_uint64_t length,
+                                zip_source_cmd_t command)
+    {
+        return static_cast<DescriptorTarget*>(self)->Answer(data, length, command);
+    }
+};
+
+CZipPackage::CZipPackage(int fd) : m_target(std::make_unique<DescriptorTarget>())
+{
+    m_target->fd = fd;
+    zip_error_init(&m_target->error);
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source =
+        zip_source_function_create(&DescriptorTarget::Callback, m_target.get(), &error);
+    if (source != nullptr) {
+        m_archive = zip_open_from_source(source, ZIP_TRUNCATE, &error);
+        // On success the archive owns the source; on failure it is still ours.
+        if (m_archive == nullptr)
+            zip_source_free(source);
+    }
     if (m_archive == nullptr) {
-        zip_error_t reason;
-        zip_error_init_with_code(&reason, error);
-        const std::string text = zip_error_strerror(&reason);
-        zip_error_fini(&reason);
+        const std::string text = zip_error_strerror(&error);
+        zip_error_fini(&error);
         throw std::runtime_error(text);
     }
+    zip_error_fini(&error);
 }
 
 CZipPackage::~CZipPackage()
 {
     if (m_archive != nullptr)
         zip_discard(m_archive);
+    if (m_target)
+        zip_error_fini(&m_target->error);
 }
 
 void CZipPackage::AddPart(const std::string& name, PartMaker make)

@@ -11,13 +11,16 @@ struct zip;
 // function that makes its bytes; libzip calls it only when it reaches that
 // part while writing the archive, and the bytes are let go as soon as they
 // are compressed, so no more than one part is held in memory at a time.
+// The archive goes straight to a descriptor the caller owns (a safe file's),
+// not to a temporary file of libzip's own.
 class CZipPackage
 {
 public:
     using PartMaker = std::function<std::string()>;
 
-    // Creates (or truncates) the archive at path. Throws std::runtime_error.
-    explicit CZipPackage(const std::string& path);
+    // Starts an empty archive to be written to fd from its start; fd must
+    // stay open until Close. Throws std::runtime_error.
+    explicit CZipPackage(int fd);
     ~CZipPackage();
     CZipPackage(const CZipPackage&) = delete;
     CZipPackage& operator=(const CZipPackage&) = delete;
@@ -30,8 +33,9 @@ public:
 
 private:
     struct PartSource;
+    struct DescriptorTarget;
 
+    std::unique_ptr<DescriptorTarget> m_target;
     zip* m_archive = nullptr;
-    std::string m_path;
     std::exception_ptr m_partFailure;
 };

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -83,6 +84,24 @@ TEST_F(OptionsDialog, ShowsTheValuesAndGivesThemBackOnOk)
     EXPECT_EQ(dialog.m_close, 1);
     EXPECT_EQ(dialog.m_saveFolder, "/elsewhere");
     EXPECT_EQ(dialog.m_leave, 0);
+}
+
+TEST_F(OptionsDialog, SaveAsOffersBothFormatsAndFollowsSaving)
+{
+    RunWith([&] {
+        auto* formats = Control<QComboBox>(dialog, IDC_SAVE_FORMAT);
+        ASSERT_NE(formats, nullptr);
+        EXPECT_EQ(formats->currentText(), "PowerPoint 97-2003 (*.ppt)");
+        ASSERT_EQ(formats->count(), 2);
+        EXPECT_EQ(formats->itemText(1), "PowerPoint (*.pptx)");
+        formats->setCurrentIndex(1);
+        QTest::mouseClick(Check(IDC_SAVE_PRESENTATIONS), Qt::LeftButton);
+        EXPECT_FALSE(formats->isEnabled()) << "a format means something only when saving";
+        QTest::mouseClick(Check(IDC_SAVE_PRESENTATIONS), Qt::LeftButton);
+        EXPECT_TRUE(formats->isEnabled());
+    });
+    EXPECT_EQ(dialog.m_format, PresentationFormat::Pptx);
+    RunWith([&] { EXPECT_EQ(Control<QComboBox>(dialog, IDC_SAVE_FORMAT)->currentIndex(), 1); });
 }
 
 TEST_F(OptionsDialog, KeepsTheSizeOfItsContentsAndItsPickersSayWhatTheyAreFor)
@@ -181,6 +200,7 @@ TEST_F(OptionsDialog, TheTabOrderFollowsTheControls)
                             IDC_BROWSE_FOLDER,
                             IDC_LEAVE_OPEN,
                             IDC_OVERWRITE,
+                            IDC_SAVE_FORMAT,
                             IDC_APPLY_TEMPLATE,
                             IDC_TEMPLATE_FILE,
                             IDC_BROWSE_TEMPLATE,

@@ -14,9 +14,11 @@
 #include "RecordingMessages.h"
 #include "RecordingOutlook.h"
 #include "TempFolder.h"
+#include "TemplateForFormat.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -25,6 +27,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <fcntl.h>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <random>
 #include <set>
@@ -372,6 +375,56 @@ TEST_F(MainDialog, ATemplateThatCannotBeReadIsSaidAndThePresentationIsStillSaved
     const std::vector<CRecordingMessages::Message> expected{{kTemplateMissing, MB_OK}};
     EXPECT_EQ(messages.Messages(), expected);
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(saveFolder) / "Locked.ppt"));
+}
+
+TEST_F(MainDialog, TheFormatChosenInOptionsIsStoredAndCreateWritesIt)
+{
+    StoreOptions(SavingOptions());
+    auto dialog = Open(false);
+    QTimer::singleShot(0, dialog.get(), [&] {
+        auto* options = dialog->findChild<COptionsDlg*>();
+        ASSERT_NE(options, nullptr);
+        options->findChild<QComboBox*>("formatCombo")->setCurrentIndex(1);
+        QTest::mouseClick(options->findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    });
+    dialog->OnOptions();
+    clipboard.text = "Budget\nThe budget\n-Costs\n.Rent\n";
+    dialog->OnCreatePresentation();
+    EXPECT_TRUE(messages.Messages().empty()) << messages.Messages()[0].text;
+    const std::filesystem::path saved = std::filesystem::path(saveFolder) / "Budget.pptx";
+    std::ifstream in(saved, std::ios::binary);
+    std::string magic(4, '\0');
+    in.read(magic.data(), 4);
+    EXPECT_EQ(magic, std::string("PK\3\4", 4)) << "a zip package";
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(saveFolder) / "Budget.ppt"));
+
+    dialog->close();
+    settings.sync();
+    EXPECT_EQ(settings.value("options/format").toString(), "pptx");
+    EXPECT_EQ(store.LoadOptions().m_format, PresentationFormat::Pptx);
+}
+
+TEST_F(MainDialog, WithPptxTheShippedTemplateIsLeftOutAndAChosenOneIsRefusedBeforeBuilding)
+{
+    PresentationOptions options = SavingOptions();
+    options.m_format = PresentationFormat::Pptx;
+    options.m_template = 1;
+    options.m_templateFile = FindDataFile("quillon.pot")->string();
+    StoreOptions(options);
+    clipboard.text = "Shipped\nWith the shipped design\n";
+    auto dialog = Open(false);
+    dialog->OnCreatePresentation();
+    EXPECT_TRUE(messages.Messages().empty()) << messages.Messages()[0].text;
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(saveFolder) / "Shipped.pptx"));
+    EXPECT_EQ(dialog->Options().m_template, 1) << "the option stays as chosen";
+
+    dialog->Options().m_templateFile = notes.Write("blue.pot", "a design").string();
+    clipboard.text = "Chosen\nWith a design of my own\n";
+    dialog->OnCreatePresentation();
+    const std::vector<CRecordingMessages::Message> expected{
+        {TemplateRefusedText(dialog->Options().m_templateFile), MB_ICONSTOP}};
+    EXPECT_EQ(messages.Messages(), expected);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(saveFolder) / "Chosen.pptx"));
 }
 
 TEST_F(MainDialog, StoredOptionsThatNeitherSaveNorLeaveStillShowThePresentation)

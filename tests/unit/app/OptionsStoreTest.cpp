@@ -86,13 +86,13 @@ TEST_F(OptionsStore, EverythingSavedComesBackAsItWasEvenUnusualFlags)
     EXPECT_EQ(loaded.m_templateFile, "/srv/designs/blue.pot");
 }
 
-TEST_F(OptionsStore, AllSevenValuesAreStoredUnderTheirNames)
+TEST_F(OptionsStore, AllSevenValuesAndTheFormatAreStoredUnderTheirNames)
 {
     store.SaveOptions(PresentationOptions{});
     settings.beginGroup(QStringLiteral("options"));
-    EXPECT_EQ(settings.childKeys().size(), 7);
-    for (const char* name :
-         {"template", "close", "leave", "overwrite", "save", "saveFolder", "templateFile"})
+    EXPECT_EQ(settings.childKeys().size(), 8);
+    for (const char* name : {"template", "close", "leave", "overwrite", "save", "saveFolder",
+                             "templateFile", "format"})
         EXPECT_TRUE(settings.contains(QLatin1String(name))) << name;
 }
 
@@ -114,6 +114,21 @@ TEST_F(OptionsStore, AValueThatIsNoNumberGivesTheDefault)
     const PresentationOptions options = store.LoadOptions(QStringLiteral("/srv/talks"));
     EXPECT_EQ(options.m_leave, 1);
     EXPECT_EQ(options.m_save, 0);
+}
+
+TEST_F(OptionsStore, TheFormatIsStoredBesideTheSevenAndAbsentOrUnknownMeansPpt)
+{
+    EXPECT_EQ(store.LoadOptions(QStringLiteral("/x")).m_format, PresentationFormat::Ppt);
+    PresentationOptions options = store.LoadOptions(QStringLiteral("/x"));
+    options.m_format = PresentationFormat::Pptx;
+    store.SaveOptions(options);
+    EXPECT_EQ(settings.value(QStringLiteral("options/format")).toString(), "pptx");
+    EXPECT_EQ(store.LoadOptions(QStringLiteral("/x")).m_format, PresentationFormat::Pptx);
+    options.m_format = PresentationFormat::Ppt;
+    store.SaveOptions(options);
+    EXPECT_EQ(settings.value(QStringLiteral("options/format")).toString(), "ppt");
+    settings.setValue(QStringLiteral("options/format"), QStringLiteral("odp"));
+    EXPECT_EQ(store.LoadOptions(QStringLiteral("/x")).m_format, PresentationFormat::Ppt);
 }
 
 } // namespace

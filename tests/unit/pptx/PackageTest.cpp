@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: MIT
+#include "NameClaim.h"
 #include "PackageContents.h"
 #include "PptxFileWriter.h"
 #include "SampleDocuments.h"
 #include "TemplateDesign.h"
+#include "Unprivileged.h"
 
 #include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 // Walks a written package the way the Open Packaging Conventions read one.
 
@@ -220,6 +223,44 @@ TEST_F(PptxPackageTest, AFailedSaveLeavesTheOldFileAndNoTemporaryFile)
 
     Save(PresentationDocument{});
     EXPECT_LT(fs::file_size(m_path), before);
+}
+
+TEST_F(PptxPackageTest, AReadOnlyFileIsRefusedAsForPptAndAReplacedOneKeepsItsMode)
+{
+    Save(PresentationDocument{});
+    ::chmod(m_path.c_str(), 0640);
+    Save(WorkedExample());
+    struct stat status
+    {};
+    ASSERT_EQ(::stat(m_path.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0640U);
+
+    const auto before = fs::file_size(m_path);
+    ::chmod(m_path.c_str(), 0444);
+    ASSERT_TRUE(GiveToNobody(m_folder.string()) && GiveToNobody(m_path.string()));
+    const std::string expected = "Cannot save \"" + m_path.string() + "\": the file is read-only.";
+    EXPECT_EQ(RunUnprivileged([&] {
+                  try {
+                      CPptxFileWriter().Write(PresentationDocument{}, m_path.string(), 24);
+                  } catch (const CSaveError& error) {
+                      return error.what() == expected ? 0 : 1;
+                  }
+                  return 2;
+              }),
+              0);
+    EXPECT_EQ(fs::file_size(m_path), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 1);
+}
+
+TEST_F(PptxPackageTest, AClaimedNameOfTheLongestLengthIsTheOneWritten)
+{
+    const fs::path path = m_folder / (std::string(250, 'n') + ".pptx");
+    ASSERT_EQ(path.filename().string().size(), 255U);
+    ASSERT_EQ(NameClaim::Claim(path.string()), NameClaim::Result::Claimed);
+    CPptxFileWriter().Write(WorkedExample(), path.string(), 24);
+    NameClaim::End(path.string(), true);
+    EXPECT_EQ(ReadPackage(path.string()).size(), 21U);
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 1);
 }
 
 // A disk that fills up part way: the file size limit makes each write past

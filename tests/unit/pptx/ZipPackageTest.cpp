@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "ZipPackage.h"
 
-#include "FileReplacement.h"
 #include "PackageContents.h"
-#include "PresentationFileWriter.h"
+#include "SafeFile.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -37,14 +37,14 @@ protected:
 TEST_F(ZipPackageTest, PartsAreMadeOnlyWhenWrittenAndStoredInOrder)
 {
     int made = 0;
-    ReplaceFileWith(m_path.string(), [&](const std::string& temporary) {
-        CZipPackage package(temporary);
-        package.AddPart("b.xml", [&] { return std::to_string(++made); });
-        package.AddPart("a/c.xml",
-                        [&] { return std::string(100000, 'x') + std::to_string(++made); });
-        EXPECT_EQ(made, 0);
-        package.Close();
-    });
+    CSafeFile file(m_path.string());
+    ASSERT_GE(file.Descriptor(), 0) << file.Error();
+    CZipPackage package(file.Descriptor());
+    package.AddPart("b.xml", [&] { return std::to_string(++made); });
+    package.AddPart("a/c.xml", [&] { return std::string(100000, 'x') + std::to_string(++made); });
+    EXPECT_EQ(made, 0);
+    package.Close();
+    ASSERT_TRUE(file.Commit()) << file.Error();
     const auto parts = ReadPackage(m_path.string());
     ASSERT_EQ(parts.size(), 2U);
     EXPECT_EQ(parts.at("b.xml"), "1");
@@ -52,31 +52,28 @@ TEST_F(ZipPackageTest, PartsAreMadeOnlyWhenWrittenAndStoredInOrder)
     EXPECT_EQ(parts.at("a/c.xml").back(), '2');
 }
 
-TEST_F(ZipPackageTest, APartThatFailsFailsTheSaveAndLeavesTheOldFile)
+TEST_F(ZipPackageTest, APartThatFailsFailsTheArchiveWithItsOwnException)
 {
-    EXPECT_THROW(ReplaceFileWith(m_path.string(),
-                                 [](const std::string& temporary) {
-                                     CZipPackage package(temporary);
-                                     package.AddPart("a.xml", [] { return std::string("a"); });
-                                     package.AddPart("b.xml", []() -> std::string {
-                                         throw std::length_error("too long");
-                                     });
-                                     package.Close();
-                                 }),
-                 std::length_error);
+    {
+        CSafeFile file(m_path.string());
+        CZipPackage package(file.Descriptor());
+        package.AddPart("a.xml", [] { return std::string("a"); });
+        package.AddPart("b.xml", []() -> std::string { throw std::length_error("too long"); });
+        EXPECT_THROW(package.Close(), std::length_error);
+    }
     EXPECT_EQ(Contents(), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 1);
 }
 
-TEST_F(ZipPackageTest, AFolderThatIsMissingIsNamed)
+TEST_F(ZipPackageTest, ADescriptorThatCannotBeWrittenFailsTheArchive)
 {
-    try {
-        ReplaceFileWith((m_folder / "gone" / "x.pptx").string(), [](const std::string&) {});
-        ADD_FAILURE() << "no error";
-    } catch (const CSaveError& error) {
-        EXPECT_NE(std::string(error.what()).find("does not exist"), std::string::npos)
-            << error.what();
-    }
+    const int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    CZipPackage package(fd);
+    package.AddPart("a.xml", [] { return std::string("a"); });
+    EXPECT_THROW(package.Close(), std::runtime_error);
+    ::close(fd);
+    EXPECT_EQ(Contents(), "old");
 }
 
 } // namespace
