@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "PresentationObject.h"
 
+#include "DocumentLoan.h"
 #include "PowerPointDispids.h"
 #include "Utf8Text.h"
 #include "ViewingCopies.h"
@@ -78,13 +79,14 @@ CVariant CPresentationObject::SaveAs(const CArguments& args)
     return {};
 }
 
-void CPresentationObject::Write(const std::string& fileName, int fileFormat) const
+void CPresentationObject::Write(const std::string& fileName, int fileFormat)
 {
     IPresentationFileWriter* writer = State()->services.fileWriter.get();
     if (writer == nullptr)
         throw CServerError(ServerError::NoFileWriter, {ToValidUtf8(fileName)});
     try {
-        writer->Write(ToDocument(), fileName, fileFormat);
+        const CDocumentLoan loan(*m_slides, m_design ? m_design->design : nullptr);
+        writer->Write(loan.Document(), fileName, fileFormat);
     } catch (const CSaveError& error) {
         if (*error.what() == '\0')
             throw CServerError(ServerError::SaveFailedWithoutReason, {ToValidUtf8(fileName)});
@@ -119,7 +121,7 @@ void CPresentationObject::HandOffToViewer() noexcept
 
 // An unsaved presentation is shown from a copy in a folder of its own under
 // the temporary folder, named as the client calls it.
-std::string CPresentationObject::SaveViewingCopy() const
+std::string CPresentationObject::SaveViewingCopy()
 {
     const auto& name = State()->services.viewingName;
     const std::filesystem::path folder =

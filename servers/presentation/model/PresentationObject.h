@@ -38,9 +38,9 @@ private:
     CVariant ApplyTemplate(const CArguments& args);
     CVariant SaveAs(const CArguments& args);
 
-    void Write(const std::string& fileName, int fileFormat) const;
+    void Write(const std::string& fileName, int fileFormat);
     void HandOffToViewer() noexcept;
-    std::string SaveViewingCopy() const;
+    std::string SaveViewingCopy();
 
     bool m_withWindow;
     CObjectRef<CSlidesObject> m_slides;

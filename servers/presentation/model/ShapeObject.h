@@ -19,6 +19,7 @@ public:
     const std::string& Name() const noexcept { return m_name; }
     PlaceholderKind Kind() const noexcept { return m_kind; }
     const CTextFrameObject& TextFrame() const noexcept { return *m_textFrame; }
+    CTextFrameObject& TextFrame() noexcept { return *m_textFrame; }
 
     Placeholder ToPlaceholder() const;
 

@@ -21,6 +21,7 @@ public:
     std::size_t Count() const noexcept { return m_shapes.size(); }
     // index from 0.
     const CShapeObject& Shape(std::size_t index) const { return *m_shapes.at(index); }
+    CShapeObject& Shape(std::size_t index) { return *m_shapes.at(index); }
 
     std::vector<Placeholder> ToPlaceholders() const;
 

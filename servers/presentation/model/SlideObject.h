@@ -18,6 +18,7 @@ public:
 
     int Layout() const noexcept { return m_layout; }
     const CShapesObject& Shapes() const noexcept { return *m_shapes; }
+    CShapesObject& Shapes() noexcept { return *m_shapes; }
 
     SlideData ToSlideData() const;
 

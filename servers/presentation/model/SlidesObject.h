@@ -20,6 +20,7 @@ public:
     std::size_t Count() const noexcept { return m_slides.size(); }
     // index from 0.
     const CSlideObject& Slide(std::size_t index) const { return *m_slides.at(index); }
+    CSlideObject& Slide(std::size_t index) { return *m_slides.at(index); }
 
     std::vector<SlideData> ToSlideData() const;
 

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // A place in a text body: a paragraph and a byte offset into its UTF-8 text.
@@ -47,6 +48,13 @@ public:
     CTextBody();
 
     const std::vector<TextParagraph>& Paragraphs() const noexcept { return m_paragraphs; }
+    // Hands the paragraphs out whole, so that a save can read them where they
+    // are instead of from a copy; the body holds none until Restore.
+    std::vector<TextParagraph> Lend() noexcept { return std::exchange(m_paragraphs, {}); }
+    void Restore(std::vector<TextParagraph>&& paragraphs) noexcept
+    {
+        m_paragraphs = std::move(paragraphs);
+    }
     std::size_t ParagraphCount() const noexcept { return m_paragraphs.size(); }
     // The text as the application shows it: paragraphs separated by "\r".
     std::string Text() const;

@@ -14,6 +14,7 @@ public:
     explicit CTextFrameObject(std::shared_ptr<ApplicationState> state);
 
     const CTextBody& Body() const noexcept { return *m_body; }
+    CTextBody& Body() noexcept { return *m_body; }
 
 private:
     HRESULT Answer(const InvokeCall& call) override;

@@ -4,6 +4,94 @@
 #include "PowerPointDispids.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
+#include <new>
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kAddressSanitizer = true;
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
+// Blocks of one size let go on this thread, up to a few dozen: enough for the
+// ranges a client holds at once, so that most ranges reuse a block instead of
+// going to the heap. Under AddressSanitizer every range gets fresh memory, so
+// a range used after its release is still caught.
+class CRecycledBlocks
+{
+public:
+    CRecycledBlocks() = default;
+    CRecycledBlocks(const CRecycledBlocks&) = delete;
+    CRecycledBlocks& operator=(const CRecycledBlocks&) = delete;
+    ~CRecycledBlocks()
+    {
+        for (std::size_t i = 0; i < m_count; ++i)
+            ::operator delete(m_blocks[i]);
+        s_gone = true;
+    }
+
+    static void* Take(std::size_t size)
+    {
+        CRecycledBlocks* blocks = Instance();
+        if (blocks == nullptr || blocks->m_count == 0)
+            return ::operator new(size);
+        return blocks->m_blocks[--blocks->m_count];
+    }
+
+    static void Give(void* block) noexcept
+    {
+        CRecycledBlocks* blocks = Instance();
+        if (blocks == nullptr || blocks->m_count == kKept) {
+            ::operator delete(block);
+            return;
+        }
+        blocks->m_blocks[blocks->m_count++] = block;
+    }
+
+private:
+    static constexpr std::size_t kKept = 64;
+
+    // Null once this thread's blocks are gone, while the thread ends.
+    static CRecycledBlocks* Instance() noexcept
+    {
+        if (kAddressSanitizer || s_gone)
+            return nullptr;
+        thread_local CRecycledBlocks blocks;
+        return &blocks;
+    }
+
+    static thread_local bool s_gone;
+
+    std::array<void*, kKept> m_blocks{};
+    std::size_t m_count = 0;
+};
+
+thread_local bool CRecycledBlocks::s_gone = false;
+
+} // namespace
+
+// The class is final, so every block asked for here has its size.
+void* CTextRangeObject::operator new(std::size_t size)
+{
+    return size == sizeof(CTextRangeObject) ? CRecycledBlocks::Take(size) : ::operator new(size);
+}
+
+void CTextRangeObject::operator delete(void* memory, std::size_t size) noexcept
+{
+    if (size == sizeof(CTextRangeObject))
+        CRecycledBlocks::Give(memory);
+    else
+        ::operator delete(memory);
+}
 
 CTextRangeObject::CTextRangeObject(std::shared_ptr<ApplicationState> state,
                                    std::shared_ptr<CTextBody> body, CTextSpan span) noexcept

@@ -3,8 +3,10 @@
 #include "PowerPointDispids.h"
 #include "ServerExceptionAssert.h"
 
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -16,6 +18,19 @@ public:
     {
         throw std::runtime_error("disk controller on fire");
     }
+};
+
+// Notes where the text of the second slide's body lies, then fails.
+class CAddressNotingWriter : public IPresentationFileWriter
+{
+public:
+    void Write(const PresentationDocument& document, const std::string&, int) override
+    {
+        seen = document.slides.at(1).placeholders.at(1).paragraphs.data();
+        throw CSaveError("The disk is full.");
+    }
+
+    const TextParagraph* seen = nullptr;
 };
 
 } // namespace
@@ -92,6 +107,30 @@ TEST_F(SaveAsTest, AnUnforeseenWriterFailureStillReachesTheCaller)
     m_services.fileWriter = std::make_shared<CBrokenWriter>();
     EXPECT_SERVER_EXCEPTION(MakeTalk().SaveAs("Talk.ppt", 1, 0), E_FAIL,
                             "The presentation server failed unexpectedly: disk controller on fire");
+}
+
+// The writer is lent the model's own paragraphs, not a copy, and the model
+// has them back even when the save fails.
+TEST_F(SaveAsTest, TheWriterReadsTheModelsTextInPlaceAndGivesItBack)
+{
+    const auto writer = std::make_shared<CAddressNotingWriter>();
+    m_services.fileWriter = writer;
+    const PowerPoint::Presentation talk = MakeTalk();
+    EXPECT_SERVER_EXCEPTION(talk.SaveAs("Talk.ppt", 1, 0), E_FAIL, "The disk is full.");
+
+    const CTextBody& body = AppObject()
+                                .Presentations()
+                                .Presentation(0)
+                                .Slides()
+                                .Slide(1)
+                                .Shapes()
+                                .Shape(1)
+                                .TextFrame()
+                                .Body();
+    EXPECT_EQ(writer->seen, body.Paragraphs().data());
+    const PresentationDocument kept = Document();
+    EXPECT_EQ(Texts(kept.slides[0].placeholders[0]), std::vector<std::string>{"Talk"});
+    EXPECT_EQ(Texts(kept.slides[1].placeholders[1]), std::vector<std::string>{"point"});
 }
 
 class ApplyTemplateTest : public CModelTest
