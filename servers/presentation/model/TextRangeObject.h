@@ -6,7 +6,6 @@
 #include "TextBody.h"
 #include "TextSpan.h"
 
-#include <cstddef>
 #include <memory>
 #include <span>
 #include <string>
@@ -21,11 +20,6 @@ public:
 
     // The text the range covers now, paragraphs separated by "\r".
     std::string Text() const;
-
-    // Ranges are made and let go several times for every bullet; the memory
-    // of those let go is kept for the next ones made on the same thread.
-    static void* operator new(std::size_t size);
-    static void operator delete(void* memory, std::size_t size) noexcept;
 
 private:
     HRESULT Answer(const InvokeCall& call) override;
