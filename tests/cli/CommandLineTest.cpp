@@ -2,8 +2,8 @@
 #include "CommandLine.h"
 
 #include "EmbeddedServers.h"
-#include "PresentationViewer.h"
 #include "ProgIdRegistry.h"
+#include "RecordingViewer.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -21,16 +21,6 @@ bool IsCompoundFile(const std::string& path)
     file.read(magic, sizeof magic);
     return std::string(magic, sizeof magic) == "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
 }
-
-class CRecordingViewer final : public IPresentationViewer
-{
-public:
-    void Show(const std::string& path) noexcept override { shown.push_back(path); }
-    void ReportFailure(const std::string& text) noexcept override { failures.push_back(text); }
-
-    Strings shown;
-    Strings failures;
-};
 
 class CommandLine : public ::testing::Test
 {

@@ -10,9 +10,9 @@
 #include "MainDialogDoubles.h"
 #include "OptionsDlg.h"
 #include "OptionsStore.h"
-#include "PresentationViewer.h"
 #include "RecordingMessages.h"
 #include "RecordingOutlook.h"
+#include "RecordingViewer.h"
 #include "TempFolder.h"
 #include "TemplateForFormat.h"
 
@@ -64,16 +64,6 @@ struct CColumnHint : QTreeWidget
     {
         return (list.*(&CColumnHint::sizeHintForColumn))(column);
     }
-};
-
-// Remembers the presentations it was asked to show.
-class CRecordingViewer final : public IPresentationViewer
-{
-public:
-    void Show(const std::string& path) noexcept override { shown.push_back(path); }
-    void ReportFailure(const std::string& text) noexcept override { failures.push_back(text); }
-    Strings shown;
-    Strings failures;
 };
 
 // Sets a file's modification time, so the notes have dates to sort by.

@@ -1,23 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "ModelTestSupport.h"
 #include "PptFileWriter.h"
-#include "PresentationViewer.h"
 #include "Presentations.h"
+#include "RecordingViewer.h"
 
 #include <filesystem>
 #include <fstream>
 
 namespace {
-
-class CRecordingViewer final : public IPresentationViewer
-{
-public:
-    void Show(const std::string& path) noexcept override { shown.push_back(path); }
-    void ReportFailure(const std::string& text) noexcept override { failures.push_back(text); }
-
-    std::vector<std::string> shown;
-    std::vector<std::string> failures;
-};
 
 // A build that leaves the application shown and running hands each finished
 // presentation to the desktop's viewer once the client lets go of it.
