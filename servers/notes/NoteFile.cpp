@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "NoteFile.h"
 
+#include "FileDescriptor.h"
 #include "NoteSize.h"
 #include "NotesFault.h"
 #include "Utf8Text.h"
@@ -14,25 +15,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Closes the descriptor on every way out of a read.
-class CFileDescriptor
-{
-public:
-    explicit CFileDescriptor(int descriptor) noexcept : m_descriptor(descriptor) {}
-    ~CFileDescriptor()
-    {
-        if (m_descriptor >= 0)
-            ::close(m_descriptor);
-    }
-    CFileDescriptor(const CFileDescriptor&) = delete;
-    CFileDescriptor& operator=(const CFileDescriptor&) = delete;
-
-    int Get() const noexcept { return m_descriptor; }
-
-private:
-    int m_descriptor;
-};
 
 std::string LowerAscii(std::string text)
 {

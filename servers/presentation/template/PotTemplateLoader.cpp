@@ -2,6 +2,7 @@
 #include "PotTemplateLoader.h"
 
 #include "CompoundFileReader.h"
+#include "FileDescriptor.h"
 #include "PptFormat.h"
 #include "TemplateReader.h"
 
@@ -19,25 +20,6 @@ namespace {
 constexpr std::uint8_t kCompoundFileSignature[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
 
 constexpr const char* kTooLarge = "it is larger than any design template (over 64 MB)";
-
-// Closes the template file on every way out of a read.
-class CTemplateFile
-{
-public:
-    explicit CTemplateFile(int descriptor) noexcept : m_descriptor(descriptor) {}
-    ~CTemplateFile()
-    {
-        if (m_descriptor >= 0)
-            ::close(m_descriptor);
-    }
-    CTemplateFile(const CTemplateFile&) = delete;
-    CTemplateFile& operator=(const CTemplateFile&) = delete;
-
-    int Get() const noexcept { return m_descriptor; }
-
-private:
-    int m_descriptor;
-};
 
 [[noreturn]] void Fail(const std::string& fileName, const std::string& reason)
 {
@@ -60,7 +42,7 @@ std::string DescribeKind(mode_t mode)
 // device or a growing file costs no more memory than a template may.
 std::vector<std::uint8_t> ReadFile(const std::string& fileName)
 {
-    const CTemplateFile file(
+    const CFileDescriptor file(
         ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (file.Get() < 0 && errno == ENOENT)
         Fail(fileName, "the file does not exist");
