@@ -34,6 +34,11 @@ public:
         m_room -= passed;
         m_full = m_full || passed < size;
     }
+    // The header goes over bytes already given room.
+    void Rewrite(std::size_t offset, const std::uint8_t* data, std::size_t size) override
+    {
+        m_file.Rewrite(offset, data, size);
+    }
     bool Close() override { return m_file.Close() && !m_full; }
     std::string Error() const override
     {

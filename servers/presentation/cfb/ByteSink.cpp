@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ByteSink.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
@@ -33,6 +34,21 @@ void CFileSink::Write(const std::uint8_t* data, std::size_t size)
     }
 }
 
+void CFileSink::Rewrite(std::size_t offset, const std::uint8_t* data, std::size_t size)
+{
+    while (m_error.empty() && size > 0) {
+        const ssize_t written = ::pwrite(m_fd, data, size, static_cast<off_t>(offset));
+        if (written < 0) {
+            if (errno != EINTR)
+                Fail(errno);
+            continue;
+        }
+        data += written;
+        offset += static_cast<std::size_t>(written);
+        size -= static_cast<std::size_t>(written);
+    }
+}
+
 bool CFileSink::Close()
 {
     if (m_fd < 0)
@@ -43,4 +59,14 @@ bool CFileSink::Close()
         Fail(errno);
     m_fd = -1;
     return m_error.empty();
+}
+
+void CMemorySink::Write(const std::uint8_t* data, std::size_t size)
+{
+    m_bytes.insert(m_bytes.end(), data, data + size);
+}
+
+void CMemorySink::Rewrite(std::size_t offset, const std::uint8_t* data, std::size_t size)
+{
+    std::copy(data, data + size, m_bytes.begin() + static_cast<std::ptrdiff_t>(offset));
 }

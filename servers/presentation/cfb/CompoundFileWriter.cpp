@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "CompoundFileWriter.h"
 
+#include "ByteSink.h"
 #include "GsfHandle.h"
+#include "SinkOutput.h"
 #include "SummaryStreams.h"
 
 #include <gsf/gsf-outfile-msole.h>
 #include <gsf/gsf-outfile.h>
-#include <gsf/gsf-output-memory.h>
 #include <gsf/gsf-utils.h>
 #include <mutex>
 #include <stdexcept>
@@ -44,8 +45,16 @@ void CCompoundFileWriter::AddStream(const std::string& name, std::vector<std::ui
 
 std::vector<std::uint8_t> CCompoundFileWriter::Finish() const
 {
-    GsfHandle<GsfOutput> sink(gsf_output_memory_new());
-    GsfHandle<GsfOutfile> file(gsf_outfile_msole_new(sink.get()));
+    CMemorySink sink;
+    Finish(sink);
+    return sink.Take();
+}
+
+void CCompoundFileWriter::Finish(IByteSink& out) const
+{
+    // Declared first: the container writes into it until it is destroyed.
+    const CSinkOutput sink(out);
+    GsfHandle<GsfOutfile> file(gsf_outfile_msole_new(sink.Output()));
     if (!file)
         throw std::runtime_error("cannot create the compound file");
     if (!m_classId.empty() &&
@@ -59,14 +68,12 @@ std::vector<std::uint8_t> CCompoundFileWriter::Finish() const
         const std::vector<std::uint8_t>& bytes = stream.Bytes();
         const bool written = child && gsf_output_write(child.get(), bytes.size(), bytes.data()) &&
                              gsf_output_close(child.get());
+        sink.RethrowFailure();
         if (!written)
             throw std::runtime_error("cannot write the stream \"" + stream.name + "\"");
     }
-    // Closing the container also closes the memory sink it writes into.
-    if (!gsf_output_close(GSF_OUTPUT(file.get())))
+    const bool closed = gsf_output_close(GSF_OUTPUT(file.get()));
+    sink.RethrowFailure();
+    if (!closed)
         throw std::runtime_error("cannot finish the compound file");
-
-    const guint8* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink.get()));
-    const auto size = static_cast<std::size_t>(gsf_output_size(sink.get()));
-    return std::vector<std::uint8_t>(data, data + size);
 }

@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
-// Builds an OLE2 compound file (512-byte sectors, version 3) in memory with
-// libgsf. Streams are added whole, one after the other, which is what the
+class IByteSink;
+
+// Builds an OLE2 compound file (512-byte sectors, version 3) with libgsf,
+// into a byte sink or in memory. Streams are added whole, one after the other, which is what the
 // library needs for streams above the mini-stream cutoff.
 class CCompoundFileWriter
 {
@@ -25,7 +27,10 @@ public:
     // Adds the two document-property streams.
     void SetSummary(const DocumentSummary& summary) { m_summary = summary; }
 
-    // The whole file. Throws std::runtime_error if libgsf reports a failure.
+    // Writes the whole file into sink, which reports its own failures when
+    // it is closed. Throws std::runtime_error if libgsf reports a failure.
+    void Finish(IByteSink& sink) const;
+    // The whole file, in memory.
     std::vector<std::uint8_t> Finish() const;
 
 private:

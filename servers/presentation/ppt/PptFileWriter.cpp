@@ -34,6 +34,13 @@ std::vector<std::uint8_t> CPptFileWriter::Build(const PresentationDocument& docu
 
 std::vector<std::uint8_t> CPptFileWriter::Assemble(const PptStreams& streams)
 {
+    CMemorySink sink;
+    Assemble(streams, sink);
+    return sink.Take();
+}
+
+void CPptFileWriter::Assemble(const PptStreams& streams, IByteSink& sink)
+{
     CCompoundFileWriter file;
     file.SetRootClassId(kPresentationClassId);
     file.SetSummary(streams.summary);
@@ -41,7 +48,7 @@ std::vector<std::uint8_t> CPptFileWriter::Assemble(const PptStreams& streams)
     file.AddStream(kDocumentStreamName, streams.document);
     if (!streams.pictures.empty())
         file.AddStream(kPicturesStreamName, streams.pictures);
-    return file.Finish();
+    file.Finish(sink);
 }
 
 void CPptFileWriter::Write(const PresentationDocument& document, const std::string& path,
@@ -55,9 +62,9 @@ void CPptFileWriter::Write(const PresentationDocument& document, const std::stri
     CSafeFile file(path);
     if (file.Descriptor() < 0)
         Fail(path, file.Error());
-    std::vector<std::uint8_t> bytes;
+    PptStreams streams;
     try {
-        bytes = Build(document);
+        streams = CPptPackager().Package(document);
     } catch (const std::exception& error) {
         Fail(path, error.what());
     }
@@ -74,7 +81,13 @@ void CPptFileWriter::Write(const PresentationDocument& document, const std::stri
         ::close(fd);
         throw;
     }
-    sink->Write(bytes.data(), bytes.size());
+    // The compound file goes straight into the new file: the document
+    // stream is the only copy of the file's size in memory.
+    try {
+        Assemble(streams, *sink);
+    } catch (const std::exception& error) {
+        Fail(path, error.what());
+    }
     if (!sink->Close())
         Fail(path, sink->Error());
     if (!file.Commit())

@@ -11,7 +11,8 @@ class IByteSink;
 
 // Saves presentations as PowerPoint 97-2003 files: format 1 a presentation
 // (.ppt), format 5 a design template (.pot), which is the same binary format.
-// The file is built in memory and saved through a CSafeFile: a failed or
+// The records are laid out in memory and the compound file around them is
+// written straight into a CSafeFile: a failed or
 // interrupted save leaves an existing file as it was and nothing beside it,
 // and a read-only file is refused.
 class CPptFileWriter : public IPresentationFileWriter
@@ -35,6 +36,7 @@ public:
     // The compound file around streams already packaged (tests damage them
     // on purpose before they are put together).
     static std::vector<std::uint8_t> Assemble(const PptStreams& streams);
+    static void Assemble(const PptStreams& streams, IByteSink& sink);
 
 private:
     SinkFactory m_sinkFactory;

@@ -15,6 +15,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <stdexcept>
 #include <unistd.h>
 
 namespace {
@@ -37,6 +38,11 @@ public:
         if (allowed < size)
             m_failed = true;
     }
+    // The header goes over bytes already given room.
+    void Rewrite(std::size_t offset, const std::uint8_t* data, std::size_t size) override
+    {
+        m_file.Rewrite(offset, data, size);
+    }
     bool Close() override { return m_file.Close() && !m_failed; }
     std::string Error() const override { return m_failed ? "No space left on device" : ""; }
 
@@ -44,6 +50,26 @@ private:
     CFileSink m_file;
     std::size_t m_budget;
     bool m_failed = false;
+};
+
+// Throws once a few bytes have gone through, as a sink out of memory would.
+class CThrowingSink : public IByteSink
+{
+public:
+    void Write(const std::uint8_t* /*data*/, std::size_t size) override
+    {
+        m_written += size;
+        if (m_written > 4096)
+            throw std::runtime_error("out of memory");
+    }
+    void Rewrite(std::size_t /*offset*/, const std::uint8_t* /*data*/,
+                 std::size_t /*size*/) override
+    {}
+    bool Close() override { return true; }
+    std::string Error() const override { return {}; }
+
+private:
+    std::size_t m_written = 0;
 };
 
 class PptFileWriterTest : public ::testing::Test
@@ -171,6 +197,22 @@ TEST_F(PptFileWriterTest, FailedWriteLeavesTheOldFileIntact)
         EXPECT_EQ(ReadFile(path), (Bytes{'o', 'l', 'd', ' ', 'c', 'o', 'n', 't', 'e', 'n', 't'}));
         EXPECT_EQ(FolderEntries(), std::vector<std::string>{"deck.ppt"}) << "budget " << budget;
     }
+}
+
+// The compound file is written into the sink from within libgsf: what the
+// sink throws comes out of the save as its reason, not through libgsf.
+TEST_F(PptFileWriterTest, ASinkThatThrowsFailsTheSave)
+{
+    const fs::path path = m_folder / "deck.ppt";
+    std::ofstream(path) << "old";
+    CPptFileWriter writer([](int fd) {
+        ::close(fd);
+        return std::make_unique<CThrowingSink>();
+    });
+    ExpectSaveError([&] { writer.Write(SampleDocuments::WorkedExample(), path.string(), 1); },
+                    "Cannot save \"" + path.string() + "\": out of memory.");
+    EXPECT_EQ(ReadFile(path), (Bytes{'o', 'l', 'd'}));
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"deck.ppt"});
 }
 
 // The records that every PowerPoint-saved file of the surveyed corpus holds
