@@ -23,6 +23,28 @@ constexpr std::uint32_t kMasterDrawingId = 1;
 constexpr std::uint32_t kFirstSlideDrawingId = 2;
 constexpr const char* kApplicationName = "Quillon";
 
+// More than the records of the document will take: every character two
+// bytes (UTF-16 takes no more units than UTF-8 takes bytes), and room to
+// spare for each paragraph's mark and run, each placeholder's and slide's
+// records and the document's own.
+std::size_t RecordRoom(const PresentationDocument& document)
+{
+    std::size_t room = 64 * 1024;
+    if (document.design) {
+        for (const TemplateMaster& master : document.design->masters)
+            room += master.container.size();
+    }
+    for (const SlideData& slide : document.slides) {
+        room += 1024;
+        for (const Placeholder& placeholder : slide.placeholders) {
+            room += 512;
+            for (const TextParagraph& paragraph : placeholder.paragraphs)
+                room += 2 * paragraph.text.size() + 16;
+        }
+    }
+    return room;
+}
+
 } // namespace
 
 CPptPackager::CPptPackager(std::string userName, DesignDescription design)
@@ -56,6 +78,7 @@ PptStreams CPptPackager::Package(const PresentationDocument& document) const
     }
 
     CRecordWriter writer;
+    writer.Reserve(RecordRoom(document));
     std::map<std::uint32_t, std::uint32_t> offsets;
     offsets[kDocumentPersistId] = 0;
     CDocumentRecords({&master, kMasterPersistId, kFirstMasterId}, slides, m_design).Write(writer);
@@ -129,6 +152,7 @@ PptStreams CPptPackager::PackageAround(const TemplateDesign& design,
     }
 
     CRecordWriter writer;
+    writer.Reserve(RecordRoom(document));
     std::map<std::uint32_t, std::uint32_t> offsets;
     offsets[kDocumentPersistId] = 0;
     CTemplateDocumentRecords(design, kMasterPersistId, slides).Write(writer);

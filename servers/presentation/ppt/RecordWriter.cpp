@@ -67,6 +67,16 @@ void CRecordWriter::Utf16(std::u16string_view text)
         out += 2;
     }
 }
+
+void CRecordWriter::Ascii(std::string_view text)
+{
+    std::uint8_t* out = Grow(2 * text.size());
+    for (char c : text) {
+        *out++ = static_cast<std::uint8_t>(c);
+        *out++ = 0;
+    }
+}
+
 void CRecordWriter::BeginRecord(RecordType type, std::uint8_t version, std::uint16_t instance)
 {
     if (version > 0xF || instance > 0xFFF)

@@ -23,6 +23,8 @@ public:
     void Bytes(const std::vector<std::uint8_t>& bytes);
     void Zeros(std::size_t count);
     void Utf16(std::u16string_view text);
+    // ASCII text stored as UTF-16.
+    void Ascii(std::string_view text);
 
     // Opens a record; everything written until the matching EndRecord is its
     // payload. Records nest.
@@ -32,6 +34,11 @@ public:
 
     // Overwrites four bytes already written, for offsets known only later.
     void PatchU32(std::size_t offset, std::uint32_t value);
+
+    // Room for size bytes in all. Room that is never written costs address
+    // space only, so a generous guess is better than growing: growing copies
+    // the bytes and holds the old and the new copy together for a moment.
+    void Reserve(std::size_t size) { m_bytes.reserve(size); }
 
     std::size_t Size() const { return m_bytes.size(); }
     const std::vector<std::uint8_t>& Data() const { return m_bytes; }

@@ -20,10 +20,8 @@ bool IsPlainAscii(std::string_view text) noexcept
 // Appends a paragraph's characters to out. A paragraph may not hold a
 // paragraph mark of its own; a stray line end in the model's text becomes a
 // line break inside the paragraph, so the runs still match the paragraphs.
-// Returns how many characters were appended.
-std::size_t AppendParagraphChars(const std::u16string& units, std::u16string& out)
+void AppendParagraphChars(const std::u16string& units, std::u16string& out)
 {
-    const std::size_t before = out.size();
     for (std::size_t i = 0; i < units.size(); ++i) {
         const char16_t unit = units[i];
         if (unit == u'\r' && i + 1 < units.size() && units[i + 1] == u'\n')
@@ -33,66 +31,70 @@ std::size_t AppendParagraphChars(const std::u16string& units, std::u16string& ou
         else if (unit != 0)
             out.push_back(unit);
     }
-    return out.size() - before;
 }
 
-// Plain ASCII text, nearly every paragraph of a note, is its own UTF-16 and
-// needs no conversion on the way.
-std::size_t AppendParagraphChars(const std::string& text, std::u16string& out)
+// A paragraph's characters as stored. Plain ASCII text, nearly every
+// paragraph of a note, is its own UTF-16 and needs no conversion on the way:
+// null is returned, and the text goes over as it is.
+const std::u16string* StoredChars(const std::string& text, std::u16string& scratch)
 {
-    if (IsPlainAscii(text)) {
-        out.append(text.begin(), text.end());
-        return text.size();
-    }
-    return AppendParagraphChars(Utf8ToUtf16(text), out);
+    if (IsPlainAscii(text))
+        return nullptr;
+    scratch.clear();
+    AppendParagraphChars(Utf8ToUtf16(text), scratch);
+    return &scratch;
 }
 
 } // namespace
 
 CTextRecords::CTextRecords(TextType type, std::uint16_t index,
                            const std::vector<TextParagraph>& paragraphs)
-    : m_type(type), m_index(index), m_empty(!HasText(paragraphs))
-{
-    if (m_empty)
-        return;
-    std::size_t bytes = 0;
-    for (const TextParagraph& paragraph : paragraphs)
-        bytes += paragraph.text.size() + 1;
-    m_chars.reserve(bytes);
-    m_runs.reserve(paragraphs.size());
-    for (std::size_t i = 0; i < paragraphs.size(); ++i) {
-        const std::size_t count = AppendParagraphChars(paragraphs[i].text, m_chars);
-        if (i + 1 < paragraphs.size())
-            m_chars.push_back(kParagraphBreak);
-        // Every run counts its paragraph mark; the last one's is implicit.
-        m_runs.push_back(
-            {static_cast<std::uint32_t>(count + 1), StoredLevel(paragraphs[i].indentLevel)});
-    }
-}
+    : m_type(type), m_index(index), m_borrowed(&paragraphs)
+{}
+
+CTextRecords::CTextRecords(TextType type, std::uint16_t index,
+                           std::vector<TextParagraph>&& paragraphs)
+    : m_type(type), m_index(index), m_borrowed(nullptr), m_owned(std::move(paragraphs))
+{}
 
 void CTextRecords::Write(CRecordWriter& writer) const
 {
     writer.BeginRecord(RecordType::TextHeaderAtom, 0, m_index);
     writer.U32(static_cast<std::uint32_t>(m_type));
     writer.EndRecord();
-    if (m_empty)
+    const std::vector<TextParagraph>& paragraphs = Paragraphs();
+    if (!HasText(paragraphs))
         return;
 
+    std::u16string scratch;
     writer.BeginRecord(RecordType::TextCharsAtom);
-    writer.Utf16(m_chars);
+    for (std::size_t i = 0; i < paragraphs.size(); ++i) {
+        if (const std::u16string* chars = StoredChars(paragraphs[i].text, scratch))
+            writer.Utf16(*chars);
+        else
+            writer.Ascii(paragraphs[i].text);
+        if (i + 1 < paragraphs.size())
+            writer.U16(kParagraphBreak);
+    }
     writer.EndRecord();
 
+    // Every run counts its paragraph mark; the last one's is implicit. The
+    // rare paragraph that is not plain ASCII is converted a second time
+    // rather than every paragraph's length kept.
+    std::size_t total = 0;
     writer.BeginRecord(RecordType::StyleTextPropAtom);
-    for (const ParagraphRun& run : m_runs) {
-        writer.U32(run.count);
-        writer.U16(run.level);
+    for (std::size_t i = 0; i < paragraphs.size(); ++i) {
+        const std::u16string* chars = StoredChars(paragraphs[i].text, scratch);
+        const std::size_t count = (chars ? chars->size() : paragraphs[i].text.size()) + 1;
+        total += count;
+        writer.U32(static_cast<std::uint32_t>(count));
+        writer.U16(StoredLevel(paragraphs[i].indentLevel));
         writer.U32(0); // no paragraph properties of its own
     }
-    writer.U32(static_cast<std::uint32_t>(m_chars.size() + 1));
+    writer.U32(static_cast<std::uint32_t>(total));
     writer.U32(0); // no character properties of its own
     writer.EndRecord();
 }
-
 bool CTextRecords::HasText(const std::vector<TextParagraph>& paragraphs)
 {
     return paragraphs.size() > 1 || (paragraphs.size() == 1 && !paragraphs[0].text.empty());

@@ -14,12 +14,18 @@ class CRecordWriter;
 // UTF-16 with paragraph marks between paragraphs, and a StyleTextPropAtom that
 // carries each paragraph's indent level. Formatting comes from the master, so
 // the property runs carry levels only.
+//
+// The text is read where it is when the records are written, not copied
+// into UTF-16 beforehand: a presentation's records are all made before the
+// first is written, and a copy would hold every text twice meanwhile.
 class CTextRecords
 {
 public:
     // index numbers the texts of one slide in its slide-list entry; shapes
-    // refer to their text by it.
+    // refer to their text by it. The paragraphs must outlive Write.
     CTextRecords(TextType type, std::uint16_t index, const std::vector<TextParagraph>& paragraphs);
+    // Keeps paragraphs of its own (the master's prompts).
+    CTextRecords(TextType type, std::uint16_t index, std::vector<TextParagraph>&& paragraphs);
 
     void Write(CRecordWriter& writer) const;
 
@@ -31,15 +37,13 @@ public:
     static std::uint16_t StoredLevel(int indentLevel);
 
 private:
-    struct ParagraphRun
+    const std::vector<TextParagraph>& Paragraphs() const
     {
-        std::uint32_t count;
-        std::uint16_t level;
-    };
+        return m_borrowed ? *m_borrowed : m_owned;
+    }
 
     TextType m_type;
     std::uint16_t m_index;
-    bool m_empty;
-    std::u16string m_chars;
-    std::vector<ParagraphRun> m_runs;
+    const std::vector<TextParagraph>* m_borrowed; // null: the paragraphs are owned
+    std::vector<TextParagraph> m_owned;
 };
