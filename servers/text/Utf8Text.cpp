@@ -79,6 +79,19 @@ std::size_t AsciiRunLength(std::string_view text) noexcept
 
 } // namespace
 
+bool IsValidUtf8(std::string_view text) noexcept
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t ascii = AsciiRunLength(text.substr(i));
+        const std::size_t length = ascii > 0 ? ascii : SequenceLength(text.substr(i));
+        if (length == 0)
+            return false;
+        i += length;
+    }
+    return true;
+}
+
 std::string ToValidUtf8(std::string_view text)
 {
     std::string out;

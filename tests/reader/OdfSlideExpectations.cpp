@@ -57,8 +57,8 @@ void ExpectSameFrame(const Placeholder& placeholder, const ImpressFrame& frame, 
     }
     std::vector<ImpressParagraph> wanted;
     if (!IsEmpty(placeholder)) {
-        for (const TextParagraph& paragraph : placeholder.paragraphs)
-            wanted.push_back({paragraph.text, std::max(1, paragraph.indentLevel)});
+        for (const ParagraphView paragraph : placeholder.paragraphs)
+            wanted.push_back({std::string(paragraph.text), std::max(1, paragraph.indentLevel)});
     }
     ASSERT_EQ(frame.paragraphs.size(), wanted.size());
     for (std::size_t p = 0; p < wanted.size(); ++p) {

@@ -174,7 +174,7 @@ void ExpectSameSlides(const PresentationDocument& expected, const PoiFile& file,
             EXPECT_EQ(shape.placeholder, PlaceholderName(placeholder.kind, openXml));
             ASSERT_EQ(shape.paragraphs.size(), placeholder.paragraphs.size());
             for (std::size_t p = 0; p < placeholder.paragraphs.size(); ++p) {
-                const TextParagraph& paragraph = placeholder.paragraphs[p];
+                const ParagraphView paragraph = placeholder.paragraphs[p];
                 EXPECT_EQ(shape.paragraphs[p].text, paragraph.text);
                 // Level 0 is shown as the top level, which the reader counts from 0.
                 EXPECT_EQ(shape.paragraphs[p].level, std::max(1, paragraph.indentLevel) - 1)

@@ -86,9 +86,9 @@ std::vector<std::vector<std::string>> ExpectedText()
     for (const SlideData& slide : SampleDocuments::WorkedExample().slides) {
         slides.emplace_back();
         for (const Placeholder& placeholder : slide.placeholders) {
-            for (const TextParagraph& paragraph : placeholder.paragraphs) {
+            for (const ParagraphView paragraph : placeholder.paragraphs) {
                 if (!paragraph.text.empty())
-                    slides.back().push_back(paragraph.text);
+                    slides.back().emplace_back(paragraph.text);
             }
         }
     }

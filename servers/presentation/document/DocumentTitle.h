@@ -24,8 +24,8 @@ inline std::string DocumentTitle(const PresentationDocument& document)
             placeholder.kind != PlaceholderKind::Title)
             continue;
         std::string title;
-        for (const TextParagraph& paragraph : placeholder.paragraphs)
-            title += (title.empty() ? "" : " ") + paragraph.text;
+        for (const ParagraphView paragraph : placeholder.paragraphs)
+            title.append(title.empty() ? "" : " ").append(paragraph.text);
         return title;
     }
     return {};

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Paragraphs.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,18 +19,12 @@ enum class PlaceholderKind
     Body,        // the text of a one-column slide, or one column of two
 };
 
-struct TextParagraph
-{
-    std::string text;    // UTF-8, without paragraph breaks
-    int indentLevel = 1; // 1 (top) to 5
-};
-
 struct Placeholder
 {
     std::string name; // "Rectangle 2", "Rectangle 3", "Rectangle 4"
     PlaceholderKind kind = PlaceholderKind::Body;
     // A placeholder always has at least one paragraph, which may be empty.
-    std::vector<TextParagraph> paragraphs{TextParagraph{}};
+    CParagraphs paragraphs{TextParagraph{}};
 };
 
 struct SlideData

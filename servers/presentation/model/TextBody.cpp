@@ -5,7 +5,7 @@
 
 #include <utility>
 
-CTextBody::CTextBody() : m_paragraphs(1) {}
+CTextBody::CTextBody() : m_paragraphs{TextParagraph{}} {}
 
 std::string CTextBody::Text() const
 {
@@ -32,7 +32,7 @@ TextPosition CTextBody::Clamp(TextPosition position) const noexcept
 {
     if (position.paragraph >= m_paragraphs.size())
         return End();
-    const std::string& text = m_paragraphs[position.paragraph].text;
+    const std::string_view text = m_paragraphs[position.paragraph].text;
     return TextPosition{position.paragraph, CharacterBoundaryAtOrBefore(text, position.offset)};
 }
 
@@ -46,42 +46,38 @@ ParagraphRun CTextBody::ParagraphsOf(const TextExtent& extent) const noexcept
 
 TextPosition CTextBody::Replace(const TextExtent& extent, std::string_view text)
 {
-    std::vector<std::string> pieces = SplitParagraphs(ToValidUtf8(text));
+    // Text that is valid UTF-8 already, nearly all, is read where it is.
+    std::string repaired;
+    if (!IsValidUtf8(text)) {
+        repaired = ToValidUtf8(text);
+        text = repaired;
+    }
+    const std::vector<std::string_view> pieces = SplitParagraphs(text);
     const TextPosition from = extent.from;
-    const TextParagraph& lastReplaced = m_paragraphs[extent.to.paragraph];
+    const ParagraphView lastReplaced = m_paragraphs[extent.to.paragraph];
     const int level = m_paragraphs[from.paragraph].indentLevel;
-    // Bullets arrive at the end of the text: their tail is empty and costs nothing.
-    const std::string tail = lastReplaced.text.substr(extent.to.offset);
-    const int tailLevel = tail.empty() ? level : lastReplaced.indentLevel;
+    // Bullets arrive at the end of the text: their tail is empty.
+    const bool tailEmpty = extent.to.offset == lastReplaced.text.size();
+    const int tailLevel = tailEmpty ? level : lastReplaced.indentLevel;
 
-    const auto firstAfter = m_paragraphs.begin() + static_cast<std::ptrdiff_t>(from.paragraph + 1);
-    m_paragraphs.erase(
-        firstAfter, firstAfter + static_cast<std::ptrdiff_t>(extent.to.paragraph - from.paragraph));
-    const std::size_t added = pieces.size() - 1;
-    m_paragraphs.insert(m_paragraphs.begin() + static_cast<std::ptrdiff_t>(from.paragraph + 1),
-                        added, TextParagraph{std::string(), level});
-    for (std::size_t i = 1; i < pieces.size(); ++i)
-        m_paragraphs[from.paragraph + i].text = std::move(pieces[i]);
-
-    std::string& head = m_paragraphs[from.paragraph].text;
-    head.erase(from.offset);
-    head += pieces.front();
-    const TextPosition end = ParagraphEnd(from.paragraph + added);
-    if (added > 0)
-        m_paragraphs[end.paragraph].indentLevel = tailLevel;
-    m_paragraphs[end.paragraph].text += tail;
-    return end;
+    m_paragraphs.Replace(
+        from.paragraph, extent.to.paragraph, m_paragraphs.Start(from.paragraph) + from.offset,
+        m_paragraphs.Start(extent.to.paragraph) + extent.to.offset, pieces, level, tailLevel);
+    const std::size_t last = from.paragraph + pieces.size() - 1;
+    const std::size_t endOffset =
+        pieces.size() == 1 ? from.offset + pieces.front().size() : pieces.back().size();
+    return TextPosition{last, endOffset};
 }
 
 void CTextBody::SetIndentLevel(const ParagraphRun& run, int level)
 {
     for (std::size_t i = run.first; i <= run.last && i < m_paragraphs.size(); ++i)
-        m_paragraphs[i].indentLevel = level;
+        m_paragraphs.SetLevel(i, level);
 }
 
-std::vector<std::string> SplitParagraphs(std::string_view text)
+std::vector<std::string_view> SplitParagraphs(std::string_view text)
 {
-    std::vector<std::string> pieces;
+    std::vector<std::string_view> pieces;
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];

@@ -47,14 +47,11 @@ class CTextBody
 public:
     CTextBody();
 
-    const std::vector<TextParagraph>& Paragraphs() const noexcept { return m_paragraphs; }
+    const CParagraphs& Paragraphs() const noexcept { return m_paragraphs; }
     // Hands the paragraphs out whole, so that a save can read them where they
     // are instead of from a copy; the body holds none until Restore.
-    std::vector<TextParagraph> Lend() noexcept { return std::exchange(m_paragraphs, {}); }
-    void Restore(std::vector<TextParagraph>&& paragraphs) noexcept
-    {
-        m_paragraphs = std::move(paragraphs);
-    }
+    CParagraphs Lend() noexcept { return std::exchange(m_paragraphs, {}); }
+    void Restore(CParagraphs&& paragraphs) noexcept { m_paragraphs = std::move(paragraphs); }
     std::size_t ParagraphCount() const noexcept { return m_paragraphs.size(); }
     // The text as the application shows it: paragraphs separated by "\r".
     std::string Text() const;
@@ -78,8 +75,9 @@ public:
     void SetIndentLevel(const ParagraphRun& run, int level);
 
 private:
-    std::vector<TextParagraph> m_paragraphs;
+    CParagraphs m_paragraphs;
 };
 
 // Splits text at its paragraph breaks: "\r\n", a lone "\r" or a lone "\n".
-std::vector<std::string> SplitParagraphs(std::string_view text);
+// The pieces are views into text.
+std::vector<std::string_view> SplitParagraphs(std::string_view text);

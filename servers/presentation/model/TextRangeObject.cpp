@@ -37,7 +37,7 @@ std::string CTextRangeObject::Text() const
     const auto& paragraphs = m_body->Paragraphs();
     std::string text;
     for (std::size_t i = extent.from.paragraph; i <= extent.to.paragraph; ++i) {
-        const std::string& paragraph = paragraphs[i].text;
+        const std::string_view paragraph = paragraphs[i].text;
         const std::size_t begin = i == extent.from.paragraph ? extent.from.offset : 0;
         const std::size_t end = i == extent.to.paragraph ? extent.to.offset : paragraph.size();
         if (i > extent.from.paragraph)

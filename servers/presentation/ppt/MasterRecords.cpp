@@ -12,7 +12,7 @@ namespace {
 constexpr std::uint32_t kTitleNumber = 2;
 constexpr std::uint32_t kBodyNumber = 3;
 
-std::vector<TextParagraph> BodyPrompt()
+CParagraphs BodyPrompt()
 {
     return {{"Click to edit the text styles", 1},
             {"Second level", 2},

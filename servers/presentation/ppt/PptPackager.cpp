@@ -37,9 +37,8 @@ std::size_t RecordRoom(const PresentationDocument& document)
     for (const SlideData& slide : document.slides) {
         room += 1024;
         for (const Placeholder& placeholder : slide.placeholders) {
-            room += 512;
-            for (const TextParagraph& paragraph : placeholder.paragraphs)
-                room += 2 * paragraph.text.size() + 16;
+            room +=
+                512 + 2 * placeholder.paragraphs.Text().size() + 16 * placeholder.paragraphs.size();
         }
     }
     return room;

@@ -36,7 +36,7 @@ void AppendParagraphChars(const std::u16string& units, std::u16string& out)
 // A paragraph's characters as stored. Plain ASCII text, nearly every
 // paragraph of a note, is its own UTF-16 and needs no conversion on the way:
 // null is returned, and the text goes over as it is.
-const std::u16string* StoredChars(const std::string& text, std::u16string& scratch)
+const std::u16string* StoredChars(std::string_view text, std::u16string& scratch)
 {
     if (IsPlainAscii(text))
         return nullptr;
@@ -47,13 +47,11 @@ const std::u16string* StoredChars(const std::string& text, std::u16string& scrat
 
 } // namespace
 
-CTextRecords::CTextRecords(TextType type, std::uint16_t index,
-                           const std::vector<TextParagraph>& paragraphs)
+CTextRecords::CTextRecords(TextType type, std::uint16_t index, const CParagraphs& paragraphs)
     : m_type(type), m_index(index), m_borrowed(&paragraphs)
 {}
 
-CTextRecords::CTextRecords(TextType type, std::uint16_t index,
-                           std::vector<TextParagraph>&& paragraphs)
+CTextRecords::CTextRecords(TextType type, std::uint16_t index, CParagraphs&& paragraphs)
     : m_type(type), m_index(index), m_borrowed(nullptr), m_owned(std::move(paragraphs))
 {}
 
@@ -62,7 +60,7 @@ void CTextRecords::Write(CRecordWriter& writer) const
     writer.BeginRecord(RecordType::TextHeaderAtom, 0, m_index);
     writer.U32(static_cast<std::uint32_t>(m_type));
     writer.EndRecord();
-    const std::vector<TextParagraph>& paragraphs = Paragraphs();
+    const CParagraphs& paragraphs = Paragraphs();
     if (!HasText(paragraphs))
         return;
 
@@ -95,7 +93,7 @@ void CTextRecords::Write(CRecordWriter& writer) const
     writer.U32(0); // no character properties of its own
     writer.EndRecord();
 }
-bool CTextRecords::HasText(const std::vector<TextParagraph>& paragraphs)
+bool CTextRecords::HasText(const CParagraphs& paragraphs)
 {
     return paragraphs.size() > 1 || (paragraphs.size() == 1 && !paragraphs[0].text.empty());
 }

@@ -23,27 +23,24 @@ class CTextRecords
 public:
     // index numbers the texts of one slide in its slide-list entry; shapes
     // refer to their text by it. The paragraphs must outlive Write.
-    CTextRecords(TextType type, std::uint16_t index, const std::vector<TextParagraph>& paragraphs);
+    CTextRecords(TextType type, std::uint16_t index, const CParagraphs& paragraphs);
     // Keeps paragraphs of its own (the master's prompts).
-    CTextRecords(TextType type, std::uint16_t index, std::vector<TextParagraph>&& paragraphs);
+    CTextRecords(TextType type, std::uint16_t index, CParagraphs&& paragraphs);
 
     void Write(CRecordWriter& writer) const;
 
     // A placeholder with a single empty paragraph keeps only its header: that
     // is how PowerPoint stores an untouched placeholder's outline entry.
-    static bool HasText(const std::vector<TextParagraph>& paragraphs);
+    static bool HasText(const CParagraphs& paragraphs);
     // The document model counts levels 1..5 (0 meaning the top level); the
     // file counts 0..4.
     static std::uint16_t StoredLevel(int indentLevel);
 
 private:
-    const std::vector<TextParagraph>& Paragraphs() const
-    {
-        return m_borrowed ? *m_borrowed : m_owned;
-    }
+    const CParagraphs& Paragraphs() const { return m_borrowed ? *m_borrowed : m_owned; }
 
     TextType m_type;
     std::uint16_t m_index;
-    const std::vector<TextParagraph>* m_borrowed; // null: the paragraphs are owned
-    std::vector<TextParagraph> m_owned;
+    const CParagraphs* m_borrowed; // null: the paragraphs are owned
+    CParagraphs m_owned;
 };

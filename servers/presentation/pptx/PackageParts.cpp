@@ -164,8 +164,9 @@ std::string SlideXml(const SlideData& slide)
         pugi::xml_node body =
             AddPlaceholderShape(tree, id++, placeholder.name,
                                 SlidePlaceholder(placeholder.kind, layout, bodies), nullptr);
-        for (const TextParagraph& paragraph : placeholder.paragraphs)
-            AddParagraph(body, paragraph.text, std::clamp(paragraph.indentLevel, 1, 5) - 1);
+        for (const ParagraphView paragraph : placeholder.paragraphs)
+            AddParagraph(body, std::string(paragraph.text),
+                         std::clamp(paragraph.indentLevel, 1, 5) - 1);
     }
     Add(Add(root, "p:clrMapOvr"), "a:masterClrMapping");
     return part.Text();

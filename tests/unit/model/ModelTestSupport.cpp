@@ -63,15 +63,15 @@ PresentationDocument CModelTest::Document(std::size_t index)
 std::vector<std::string> Texts(const Placeholder& placeholder)
 {
     std::vector<std::string> texts;
-    for (const TextParagraph& paragraph : placeholder.paragraphs)
-        texts.push_back(paragraph.text);
+    for (const ParagraphView paragraph : placeholder.paragraphs)
+        texts.emplace_back(paragraph.text);
     return texts;
 }
 
 std::vector<int> Levels(const Placeholder& placeholder)
 {
     std::vector<int> levels;
-    for (const TextParagraph& paragraph : placeholder.paragraphs)
+    for (const ParagraphView paragraph : placeholder.paragraphs)
         levels.push_back(paragraph.indentLevel);
     return levels;
 }

@@ -69,7 +69,7 @@ TEST_F(SlidesTest, AddInsertsAtTheIndexAndCountFollows)
     Strings titles;
     Ints layouts;
     for (const SlideData& slide : Document().slides) {
-        titles.push_back(slide.placeholders[0].paragraphs[0].text);
+        titles.emplace_back(slide.placeholders[0].paragraphs[0].text);
         layouts.push_back(slide.layout);
     }
     EXPECT_EQ(titles, (Strings{"a", "b", "c", "d", "e"}));

@@ -26,11 +26,11 @@ class CAddressNotingWriter : public IPresentationFileWriter
 public:
     void Write(const PresentationDocument& document, const std::string&, int) override
     {
-        seen = document.slides.at(1).placeholders.at(1).paragraphs.data();
+        seen = document.slides.at(1).placeholders.at(1).paragraphs.Text().data();
         throw CSaveError("The disk is full.");
     }
 
-    const TextParagraph* seen = nullptr;
+    const char* seen = nullptr;
 };
 
 } // namespace
@@ -44,7 +44,8 @@ protected:
         const PowerPoint::Presentation presentation = NewPresentation();
         const PowerPoint::Slides slides = presentation.GetSlides();
         Range(slides.Add(1, 1), "Rectangle 2").SetText("Talk");
-        Range(slides.Add(2, 2), "Rectangle 3").InsertAfter("point");
+        Range(slides.Add(2, 2), "Rectangle 3")
+            .InsertAfter("a point longer than a string keeps in place");
         return presentation;
     }
 };
@@ -67,7 +68,8 @@ TEST_F(SaveAsTest, PresentationTemplateAndOpenXmlFormatsGoToTheWriter)
     ASSERT_EQ(saved.slides.size(), 2u);
     EXPECT_EQ(saved.slides[0].layout, 1);
     EXPECT_EQ(saved.slides[0].placeholders[0].paragraphs[0].text, "Talk");
-    EXPECT_EQ(saved.slides[1].placeholders[1].paragraphs[0].text, "point");
+    EXPECT_EQ(saved.slides[1].placeholders[1].paragraphs[0].text,
+              "a point longer than a string keeps in place");
 }
 
 TEST_F(SaveAsTest, TheWritersReasonIsTheDescription)
@@ -127,10 +129,11 @@ TEST_F(SaveAsTest, TheWriterReadsTheModelsTextInPlaceAndGivesItBack)
                                 .Shape(1)
                                 .TextFrame()
                                 .Body();
-    EXPECT_EQ(writer->seen, body.Paragraphs().data());
+    EXPECT_EQ(writer->seen, body.Paragraphs().Text().data());
     const PresentationDocument kept = Document();
     EXPECT_EQ(Texts(kept.slides[0].placeholders[0]), std::vector<std::string>{"Talk"});
-    EXPECT_EQ(Texts(kept.slides[1].placeholders[1]), std::vector<std::string>{"point"});
+    EXPECT_EQ(Texts(kept.slides[1].placeholders[1]),
+              std::vector<std::string>{"a point longer than a string keeps in place"});
 }
 
 class ApplyTemplateTest : public CModelTest

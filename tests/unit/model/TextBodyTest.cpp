@@ -12,15 +12,15 @@ namespace {
 std::vector<std::string> TextsOf(const CTextBody& body)
 {
     std::vector<std::string> texts;
-    for (const TextParagraph& paragraph : body.Paragraphs())
-        texts.push_back(paragraph.text);
+    for (const ParagraphView paragraph : body.Paragraphs())
+        texts.emplace_back(paragraph.text);
     return texts;
 }
 
 std::vector<int> LevelsOf(const CTextBody& body)
 {
     std::vector<int> levels;
-    for (const TextParagraph& paragraph : body.Paragraphs())
+    for (const ParagraphView paragraph : body.Paragraphs())
         levels.push_back(paragraph.indentLevel);
     return levels;
 }
@@ -34,7 +34,7 @@ void Append(CTextBody& body, const std::string& text)
 
 TEST(SplitParagraphs, EachBreakFormStartsOneParagraph)
 {
-    using Texts = std::vector<std::string>;
+    using Texts = std::vector<std::string_view>;
     EXPECT_EQ(SplitParagraphs(""), Texts{""});
     EXPECT_EQ(SplitParagraphs("a\r\nb\rc\nd"), (Texts{"a", "b", "c", "d"}));
     // "\n\r" is two breaks, not one: only "\r\n" pairs up.
@@ -76,6 +76,19 @@ TEST(TextBody, ReplacingAcrossParagraphsJoinsHeadAndTail)
     body.Replace(TextExtent{{0, 2}, {2, 3}}, "-");
     EXPECT_EQ(TextsOf(body), (std::vector<std::string>{"al-ma", "delta"}));
     EXPECT_EQ(LevelsOf(body), (std::vector<int>{1, 4}));
+}
+
+// The paragraphs after an insertion keep their own text, and a byte that
+// is not UTF-8 is repaired on the way in.
+TEST(TextBody, ParagraphsInsertedInTheMiddleMoveTheOnesAfterThem)
+{
+    CTextBody body;
+    Append(body, "a\rb\rc");
+    body.SetIndentLevel(ParagraphRun{2, 2}, 2);
+    EXPECT_EQ(body.Replace(TextExtent{{1, 0}, {1, 1}}, "x\r\xE9\rz"), (TextPosition{3, 1}));
+    EXPECT_EQ(TextsOf(body), (std::vector<std::string>{"a", "x", "\xC3\xA9", "z", "c"}));
+    EXPECT_EQ(LevelsOf(body), (std::vector<int>{1, 1, 1, 1, 2}));
+    EXPECT_EQ(body.Text(), "a\rx\r\xC3\xA9\rz\rc");
 }
 
 TEST(TextBody, NewParagraphsTakeTheLevelWhereTheTextGoesIn)

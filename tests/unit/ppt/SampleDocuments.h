@@ -13,7 +13,7 @@ namespace SampleDocuments {
 inline Placeholder Text(const char* name, PlaceholderKind kind,
                         std::vector<TextParagraph> paragraphs)
 {
-    return Placeholder{name, kind, std::move(paragraphs)};
+    return Placeholder{name, kind, CParagraphs(paragraphs)};
 }
 
 inline SlideData TitleSlide(const std::string& title, const std::string& subtitle)
