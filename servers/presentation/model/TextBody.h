@@ -68,7 +68,8 @@ public:
     // text, in which "\r\n", "\r" and "\n" each start a new paragraph. New
     // paragraphs take the level of the paragraph where the text goes in, but
     // a new paragraph that ends with old text (from after the extent) keeps
-    // that text's level. Returns where the inserted text ends.
+    // that text's level. Returns where the inserted text ends. text must not
+    // be a view into this body's own text, which the edit moves.
     TextPosition Replace(const TextExtent& extent, std::string_view text);
 
     // level from kMinIndentLevel to kMaxIndentLevel.
