@@ -72,5 +72,5 @@ void AddParagraph(pugi::xml_node textBody, const std::string& text, int level)
     }
     pugi::xml_node run = Add(paragraph, "a:r");
     Add(run, "a:rPr", {{"lang", "en-US"}});
-    Add(run, "a:t").text().set(ToXmlText(text).c_str());
+    SetXmlText(Add(run, "a:t"), text);
 }

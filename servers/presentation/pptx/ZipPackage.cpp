@@ -10,34 +10,93 @@
 #include <unistd.h>
 #include <zip.h>
 
+namespace {
+constexpr zip_uint32_t kCompressionLevel = 1;
+} // namespace
+
 // Read by libzip as a source: made on open, handed out on read, let go on
 // close. A maker that throws fails the archive; its exception is kept for
 // Close to rethrow, since it cannot cross libzip's C frames.
 struct CZipPackage::PartSource
 {
-    PartMaker make;
+    PartMaker make;         // a part made whole
+    PiecesMaker makePieces; // or one made a piece at a time
     std::exception_ptr* failure = nullptr;
     std::time_t mtime = 0;
-    std::string bytes;
-    std::size_t position = 0;
+    std::string bytes;        // the whole part, or the piece being read
+    std::size_t position = 0; // in bytes
+    std::unique_ptr<IPartPieces> pieces;
     zip_error_t error{};
     bool held = false;               // bytes are made and not yet let go
     std::optional<std::size_t> size; // known once made
+
+    bool Fail()
+    {
+        *failure = std::current_exception();
+        zip_error_set(&error, ZIP_ER_INTERNAL, 0);
+        return false;
+    }
 
     bool Make()
     {
         if (held)
             return true;
         try {
-            bytes = make();
+            if (makePieces) {
+                pieces = makePieces();
+                bytes.clear();
+            } else {
+                bytes = make();
+            }
         } catch (...) {
-            *failure = std::current_exception();
-            zip_error_set(&error, ZIP_ER_INTERNAL, 0);
-            return false;
+            return Fail();
         }
         held = true;
-        size = bytes.size();
+        if (!makePieces)
+            size = bytes.size();
         return true;
+    }
+
+    // A streamed part's size: all its pieces made once and let go.
+    bool Measure()
+    {
+        try {
+            std::size_t total = 0;
+            std::string piece;
+            for (const auto counted = makePieces(); counted->Next(piece);)
+                total += piece.size();
+            size = total;
+        } catch (...) {
+            return Fail();
+        }
+        return true;
+    }
+
+    zip_int64_t Read(void* data, zip_uint64_t length)
+    {
+        auto* out = static_cast<char*>(data);
+        std::size_t done = 0;
+        try {
+            while (done < length) {
+                if (position == bytes.size()) {
+                    position = 0;
+                    if (!pieces || !pieces->Next(bytes)) {
+                        bytes.clear();
+                        break;
+                    }
+                    continue;
+                }
+                const std::size_t count =
+                    std::min<std::size_t>(length - done, bytes.size() - position);
+                std::memcpy(out + done, bytes.data() + position, count);
+                position += count;
+                done += count;
+            }
+        } catch (...) {
+            Fail();
+            return -1;
+        }
+        return static_cast<zip_int64_t>(done);
     }
 
     zip_int64_t Answer(void* data, zip_uint64_t length, zip_source_cmd_t command)
@@ -46,21 +105,17 @@ struct CZipPackage::PartSource
         case ZIP_SOURCE_OPEN:
             position = 0;
             return Make() ? 0 : -1;
-        case ZIP_SOURCE_READ: {
-            const std::size_t count =
-                std::min<std::size_t>(static_cast<std::size_t>(length), bytes.size() - position);
-            std::memcpy(data, bytes.data() + position, count);
-            position += count;
-            return static_cast<zip_int64_t>(count);
-        }
+        case ZIP_SOURCE_READ:
+            return Read(data, length);
         case ZIP_SOURCE_CLOSE:
             std::string().swap(bytes);
+            pieces.reset();
             held = false;
             return 0;
         case ZIP_SOURCE_STAT: {
             // libzip asks just before it writes the part. Knowing the size
             // then keeps it from marking every entry as needing ZIP64.
-            if (!size && !Make())
+            if (!size && !(makePieces ? Measure() : Make()))
                 return -1;
             auto* stat = static_cast<zip_stat_t*>(data);
             zip_stat_init(stat);
@@ -214,6 +269,18 @@ void CZipPackage::AddPart(const std::string& name, PartMaker make)
 {
     auto part = std::make_unique<PartSource>();
     part->make = std::move(make);
+    AddSource(name, std::move(part));
+}
+
+void CZipPackage::AddPart(const std::string& name, PiecesMaker make)
+{
+    auto part = std::make_unique<PartSource>();
+    part->makePieces = std::move(make);
+    AddSource(name, std::move(part));
+}
+
+void CZipPackage::AddSource(const std::string& name, std::unique_ptr<PartSource> part)
+{
     part->failure = &m_partFailure;
     part->mtime = std::time(nullptr);
     zip_error_init(&part->error);
@@ -222,10 +289,17 @@ void CZipPackage::AddPart(const std::string& name, PartMaker make)
         throw std::runtime_error(zip_strerror(m_archive));
     // The source owns the part from here and deletes it on ZIP_SOURCE_FREE.
     part.release();
-    if (zip_file_add(m_archive, name.c_str(), source, ZIP_FL_ENC_UTF_8) < 0) {
+    const zip_int64_t index = zip_file_add(m_archive, name.c_str(), source, ZIP_FL_ENC_UTF_8);
+    if (index < 0) {
         zip_source_free(source);
         throw std::runtime_error(zip_strerror(m_archive));
     }
+    // Deflate's fastest level: zlib took half the time of a whole run at its
+    // default level; the fastest saves a tenth of the run for a package 4%
+    // larger.
+    if (zip_set_file_compression(m_archive, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE,
+                                 kCompressionLevel) < 0)
+        throw std::runtime_error(zip_strerror(m_archive));
 }
 
 void CZipPackage::Close()

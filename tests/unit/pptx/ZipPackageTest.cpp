@@ -52,6 +52,42 @@ TEST_F(ZipPackageTest, PartsAreMadeOnlyWhenWrittenAndStoredInOrder)
     EXPECT_EQ(parts.at("a/c.xml").back(), '2');
 }
 
+TEST_F(ZipPackageTest, AStreamedPartIsMadeOnceForItsSizeAndOnceToWriteItPieceByPiece)
+{
+    // 300 pieces of 10,000 bytes, "a" to "z" over and over.
+    class CLetters final : public IPartPieces
+    {
+    public:
+        bool Next(std::string& piece) override
+        {
+            if (m_made == 300)
+                return false;
+            piece.assign(10000, static_cast<char>('a' + m_made++ % 26));
+            return true;
+        }
+
+    private:
+        int m_made = 0;
+    };
+    int made = 0;
+    CSafeFile file(m_path.string());
+    ASSERT_GE(file.Descriptor(), 0) << file.Error();
+    CZipPackage package(file.Descriptor());
+    package.AddPart("big.xml", [&] {
+        ++made;
+        return std::make_unique<CLetters>();
+    });
+    package.Close();
+    ASSERT_TRUE(file.Commit()) << file.Error();
+    EXPECT_EQ(made, 2);
+    const std::string big = ReadPackage(m_path.string()).at("big.xml");
+    ASSERT_EQ(big.size(), 3000000U);
+    for (std::size_t piece = 0; piece < 300; ++piece)
+        ASSERT_EQ(big.find_first_not_of(static_cast<char>('a' + piece % 26), piece * 10000),
+                  piece == 299 ? std::string::npos : (piece + 1) * 10000)
+            << piece;
+}
+
 TEST_F(ZipPackageTest, APartThatFailsFailsTheArchiveWithItsOwnException)
 {
     {
