@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ZipPackage.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
@@ -81,6 +82,8 @@ struct CZipPackage::PartSource
                 if (position == bytes.size()) {
                     position = 0;
                     if (!pieces || !pieces->Next(bytes)) {
+                        // Complete: its pieces are not asked again.
+                        pieces.reset();
                         bytes.clear();
                         break;
                     }
@@ -149,12 +152,21 @@ struct CZipPackage::PartSource
 
 // The archive as libzip sees it: a file that is empty when opened and is
 // written from its start, with libzip seeking back to fill in each entry's
-// header once the entry is compressed. Committing does nothing here: the
-// owner of the descriptor puts the file in place when all is written.
+// header once the entry is compressed. The bytes gather in a buffer, where
+// those header fills land too, and reach the descriptor a buffer at a time:
+// written straight through, a package of many small parts took six system
+// calls a part. Committing only writes what is left: the owner of the
+// descriptor puts the file in place when all is written.
 struct CZipPackage::DescriptorTarget
 {
+    static constexpr std::size_t kBufferSize = 256 * 1024;
+
     int fd = -1;
     zip_error_t error{};
+    zip_uint64_t position = 0; // where libzip writes next
+    zip_uint64_t end = 0;      // the archive's length so far
+    zip_uint64_t bufferStart = 0;
+    std::string buffer; // the bytes from bufferStart not yet on the descriptor
 
     zip_int64_t Failed(int code)
     {
@@ -162,18 +174,44 @@ struct CZipPackage::DescriptorTarget
         return -1;
     }
 
-    zip_int64_t Write(const void* data, zip_uint64_t length)
+    bool Flush()
     {
-        const auto* bytes = static_cast<const char*>(data);
-        zip_uint64_t done = 0;
-        while (done < length) {
-            const ssize_t written = ::write(fd, bytes + done, length - done);
+        std::size_t done = 0;
+        while (done < buffer.size()) {
+            const ssize_t written = ::pwrite(fd, buffer.data() + done, buffer.size() - done,
+                                             static_cast<off_t>(bufferStart + done));
             if (written < 0 && errno == EINTR)
                 continue;
             if (written <= 0)
-                return Failed(ZIP_ER_WRITE);
-            done += static_cast<zip_uint64_t>(written);
+                return false;
+            done += static_cast<std::size_t>(written);
         }
+        bufferStart += buffer.size();
+        buffer.clear();
+        return true;
+    }
+
+    zip_int64_t Write(const void* data, zip_uint64_t length)
+    {
+        // A write outside the buffer, or one that would overfill it, first
+        // empties it.
+        if (position < bufferStart || position > bufferStart + buffer.size() ||
+            buffer.size() + length > kBufferSize) {
+            if (!Flush())
+                return Failed(ZIP_ER_WRITE);
+            bufferStart = position;
+        }
+        const std::size_t offset = static_cast<std::size_t>(position - bufferStart);
+        const auto* bytes = static_cast<const char*>(data);
+        const std::size_t count = static_cast<std::size_t>(length);
+        const std::size_t over = std::min(count, buffer.size() - offset);
+        buffer.replace(offset, over, bytes, over);
+        buffer.append(bytes + over, count - over);
+        // Larger than the buffer: straight through.
+        if (buffer.size() > kBufferSize && !Flush())
+            return Failed(ZIP_ER_WRITE);
+        position += length;
+        end = std::max(end, position);
         return static_cast<zip_int64_t>(length);
     }
 
@@ -182,7 +220,15 @@ struct CZipPackage::DescriptorTarget
         const auto* seek = ZIP_SOURCE_GET_ARGS(zip_source_args_seek_t, data, length, &error);
         if (seek == nullptr)
             return -1;
-        return ::lseek(fd, seek->offset, seek->whence) < 0 ? Failed(ZIP_ER_SEEK) : 0;
+        const zip_int64_t base = seek->whence == SEEK_SET   ? 0
+                                 : seek->whence == SEEK_CUR ? static_cast<zip_int64_t>(position)
+                                                            : static_cast<zip_int64_t>(end);
+        if (base + seek->offset < 0) {
+            zip_error_set(&error, ZIP_ER_INVAL, 0);
+            return -1;
+        }
+        position = static_cast<zip_uint64_t>(base + seek->offset);
+        return 0;
     }
 
     zip_int64_t Answer(void* data, zip_uint64_t length, zip_source_cmd_t command)
@@ -196,16 +242,20 @@ struct CZipPackage::DescriptorTarget
             return sizeof(zip_stat_t);
         }
         case ZIP_SOURCE_BEGIN_WRITE:
-            return ::ftruncate(fd, 0) != 0 || ::lseek(fd, 0, SEEK_SET) != 0 ? Failed(ZIP_ER_WRITE)
-                                                                            : 0;
+            position = end = bufferStart = 0;
+            buffer.clear();
+            return ::ftruncate(fd, 0) != 0 ? Failed(ZIP_ER_WRITE) : 0;
         case ZIP_SOURCE_WRITE:
             return Write(data, length);
         case ZIP_SOURCE_SEEK_WRITE:
             return SeekWrite(data, length);
-        case ZIP_SOURCE_TELL_WRITE: {
-            const off_t position = ::lseek(fd, 0, SEEK_CUR);
-            return position < 0 ? Failed(ZIP_ER_TELL) : static_cast<zip_int64_t>(position);
-        }
+        case ZIP_SOURCE_TELL_WRITE:
+            return static_cast<zip_int64_t>(position);
+        case ZIP_SOURCE_COMMIT_WRITE:
+            return Flush() ? 0 : Failed(ZIP_ER_WRITE);
+        case ZIP_SOURCE_ROLLBACK_WRITE:
+            std::string().swap(buffer);
+            return 0;
         case ZIP_SOURCE_ERROR:
             return zip_error_to_data(&error, data, length);
         case ZIP_SOURCE_SUPPORTS:
@@ -217,8 +267,6 @@ struct CZipPackage::DescriptorTarget
         case ZIP_SOURCE_CLOSE:
         case ZIP_SOURCE_SEEK:
         case ZIP_SOURCE_TELL:
-        case ZIP_SOURCE_COMMIT_WRITE:
-        case ZIP_SOURCE_ROLLBACK_WRITE:
         case ZIP_SOURCE_REMOVE:
         case ZIP_SOURCE_FREE:
             return 0;
