@@ -155,7 +155,8 @@ std::string AppPropertiesXml(const Properties& properties)
 namespace {
 
 // Stands where a placeholder's paragraphs go while the slide around them is
-// written; pugixml escapes every "<" of text and names, so only these match.
+// written; pugixml escapes every "<" in text and attribute values, so only
+// these match.
 constexpr const char* kMarkerName = "paragraphs";
 constexpr std::string_view kParagraphsMarker = "<?paragraphs?>";
 
