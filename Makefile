@@ -51,6 +51,7 @@ test-sanitize: test-deps
 bench: deps build
 	$(BUILD_DIR)/bench/quillon_bench
 	$(BUILD_DIR)/bench/quillon_e2e_bench
+	bench/pptx_vs_pandoc.sh $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)

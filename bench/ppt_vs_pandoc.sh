@@ -40,16 +40,7 @@ awk -v lines="$lines" 'BEGIN {
     }
 }' > "$work/talk.note"
 
-# The same outline in Markdown: the title block makes the title slide, each
-# slide is a level-two heading (two-column slides become plain ones) and
-# each bullet a list item indented two spaces a level.
-awk 'NR == 2 { print "% " $0; print ""; next }
-     NR < 2 { next }
-     /^--/ { print ""; print "## " substr($0, 3); print ""; next }
-     /^-/  { print ""; print "## " substr($0, 2); print ""; next }
-     /^\./ { match($0, /^\.+/); pad = ""
-             for (d = 1; d < RLENGTH; ++d) pad = pad "  "
-             print pad "- " substr($0, RLENGTH + 1) }' "$work/talk.note" > "$work/talk.md"
+"$(dirname "$0")/note-to-markdown" "$work/talk.note" > "$work/talk.md"
 
 now() { date +%s.%N; }
 best_of() { # count command...: prints the shortest wall time of count runs, in seconds

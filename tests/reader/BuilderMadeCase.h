@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "PresentationOptions.h"
+
 #include <string>
 
 struct WrittenFile;
@@ -10,4 +12,8 @@ struct WrittenFile;
 // a paragraph break in each of the three forms the server takes ("\r", "\n",
 // "\r\n"), and one body holds 300 bullets of varying levels, so every level
 // must land on the paragraph its bullet wrote.
-WrittenFile BuilderMadeCase();
+WrittenFile BuilderMadeCase(PresentationFormat format);
+// A whole note built and saved by the builder into a folder that already
+// holds Budget and Budget1 of the format: the readers find it under the free
+// name Budget2, with its two-column slides split by the builder.
+WrittenFile NoteMadeCase(PresentationFormat format);

@@ -45,9 +45,11 @@ bool IsEmpty(const Placeholder& placeholder)
 
 void ExpectSameFrame(const Placeholder& placeholder, const ImpressFrame& frame, OdfReader reader)
 {
-    const bool shownAsOutline = reader == OdfReader::Calligra &&
-                                placeholder.kind == PlaceholderKind::Subtitle &&
-                                !IsEmpty(placeholder);
+    // Calligra's .pptx import classes a subTitle placeholder as an outline
+    // whatever it holds; its .ppt import only once the subtitle has text.
+    const bool shownAsOutline = placeholder.kind == PlaceholderKind::Subtitle &&
+                                (reader == OdfReader::CalligraOpenXml ||
+                                 (reader == OdfReader::Calligra && !IsEmpty(placeholder)));
     EXPECT_EQ(frame.presentationClass,
               shownAsOutline ? std::string("outline") : FrameClass(placeholder.kind));
     // An empty placeholder may keep its one empty paragraph.
@@ -76,7 +78,7 @@ void ExpectSameOdfSlides(const PresentationDocument& expected,
     for (std::size_t s = 0; s < pages.size(); ++s) {
         SCOPED_TRACE("slide " + std::to_string(s + 1));
         const SlideData& slide = expected.slides[s];
-        if (reader != OdfReader::Calligra) {
+        if (reader == OdfReader::Impress || reader == OdfReader::ImpressOpenXml) {
             EXPECT_EQ(LayoutTypeOf(pages[s].layout), LayoutType(slide.layout, reader))
                 << pages[s].layout;
         }

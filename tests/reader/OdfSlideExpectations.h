@@ -12,9 +12,11 @@
 // one empty paragraph).
 enum class OdfReader
 {
-    Impress,        // names its layouts; keeps every placeholder's class
-    ImpressOpenXml, // the same, reading a .pptx: title and content is "title, object"
-    Calligra        // no layout names; a filled subtitle shows as an outline frame
+    Impress,         // names its layouts; keeps every placeholder's class
+    ImpressOpenXml,  // the same, reading a .pptx: title and content is "title, object"
+    Calligra,        // no layout names; a filled subtitle shows as an outline frame
+    CalligraOpenXml, // the same, reading a .pptx: every subtitle, even an empty one,
+                     // shows as an outline frame
 };
 
 void ExpectSameOdfSlides(const PresentationDocument& expected,

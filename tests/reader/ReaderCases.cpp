@@ -41,7 +41,8 @@ std::vector<WrittenFile> ReaderCases()
     files.push_back({"thousand.ppt", 1, many, {}});
 
     files.push_back({"design.pot", 5, WorkedExample(), {}});
-    files.push_back(BuilderMadeCase());
+    files.push_back(BuilderMadeCase(PresentationFormat::Ppt));
+    files.push_back(NoteMadeCase(PresentationFormat::Ppt));
     return files;
 }
 
@@ -49,13 +50,15 @@ std::vector<WrittenFile> OpenXmlReaderCases()
 {
     std::vector<WrittenFile> files;
     for (WrittenFile& file : ReaderCases()) {
-        // Made through the builder, which saves .ppt here.
+        // The builder's cases are made again below, saving .pptx.
         if (file.fileFormat != CPptFileWriter::kFormatPresentation || file.make)
             continue;
         file.name += 'x';
         file.fileFormat = CPptxFileWriter::kFormatOpenXmlPresentation;
         files.push_back(std::move(file));
     }
+    files.push_back(BuilderMadeCase(PresentationFormat::Pptx));
+    files.push_back(NoteMadeCase(PresentationFormat::Pptx));
     return files;
 }
 

@@ -11,7 +11,7 @@
 // worked example; one- and two-column slides with no, one and many bullets;
 // every level; empty titles; non-ASCII text; 300 bullets in one body; 1,000
 // slides; a design template; a presentation the builder made on the real
-// server.
+// server, and a note it built and saved under a free name.
 struct WrittenFile
 {
     std::string name; // file name, extension included

@@ -152,24 +152,104 @@ std::string AppPropertiesXml(const Properties& properties)
     return part.Text();
 }
 
+namespace {
+
+// Stands where a placeholder's paragraphs go while the slide around them is
+// written; pugixml escapes every "<" in text and attribute values, so only
+// these match.
+constexpr const char* kMarkerName = "paragraphs";
+constexpr std::string_view kParagraphsMarker = "<?paragraphs?>";
+
+class CSlidePieces final : public IPartPieces
+{
+public:
+    explicit CSlidePieces(const SlideData& slide) : m_slide(slide)
+    {
+        const int layout = LayoutOf(slide);
+        CXmlPart part;
+        pugi::xml_node root = part.Root("p:sld", nullptr, true);
+        pugi::xml_node tree = AddShapeTree(Add(root, "p:cSld"));
+        int id = 2;
+        int bodies = 0;
+        for (const Placeholder& placeholder : slide.placeholders)
+            AddPlaceholderShape(tree, id++, placeholder.name,
+                                SlidePlaceholder(placeholder.kind, layout, bodies), nullptr)
+                .append_child(pugi::node_pi)
+                .set_name(kMarkerName);
+        Add(Add(root, "p:clrMapOvr"), "a:masterClrMapping");
+        const std::string skeleton = part.Text();
+        std::size_t start = 0;
+        for (std::size_t marker;
+             (marker = skeleton.find(kParagraphsMarker, start)) != std::string::npos;
+             start = marker + kParagraphsMarker.size())
+            m_around.push_back(skeleton.substr(start, marker - start));
+        m_around.push_back(skeleton.substr(start));
+    }
+
+    bool Next(std::string& piece) override
+    {
+        for (;;) {
+            if (!m_aroundWritten) {
+                if (m_placeholder >= m_around.size())
+                    return false;
+                piece = m_around[m_placeholder];
+                m_aroundWritten = true;
+                return true;
+            }
+            if (m_placeholder < m_slide.placeholders.size()) {
+                const CParagraphs& paragraphs = m_slide.placeholders[m_placeholder].paragraphs;
+                if (m_paragraph < paragraphs.size()) {
+                    piece = Paragraphs(paragraphs);
+                    return true;
+                }
+            }
+            ++m_placeholder;
+            m_paragraph = 0;
+            m_aroundWritten = false;
+        }
+    }
+
+private:
+    std::string Paragraphs(const CParagraphs& paragraphs)
+    {
+        const std::size_t end = std::min(paragraphs.size(), m_paragraph + kParagraphsAPiece);
+        pugi::xml_document batch;
+        for (; m_paragraph < end; ++m_paragraph) {
+            const ParagraphView paragraph = paragraphs[m_paragraph];
+            AddParagraph(batch, paragraph.text, std::clamp(paragraph.indentLevel, 1, 5) - 1);
+        }
+        return XmlFragment(batch);
+    }
+
+    const SlideData& m_slide;
+    std::vector<std::string> m_around; // the XML before, between and after the paragraphs
+    std::size_t m_placeholder = 0;
+    std::size_t m_paragraph = 0;
+    bool m_aroundWritten = false;
+};
+
+} // namespace
+
+std::unique_ptr<IPartPieces> SlidePieces(const SlideData& slide)
+{
+    return std::make_unique<CSlidePieces>(slide);
+}
+
+bool IsLargeSlide(const SlideData& slide)
+{
+    std::size_t paragraphs = 0;
+    for (const Placeholder& placeholder : slide.placeholders)
+        paragraphs += placeholder.paragraphs.size();
+    return paragraphs > kParagraphsAPiece;
+}
+
 std::string SlideXml(const SlideData& slide)
 {
-    const int layout = LayoutOf(slide);
-    CXmlPart part;
-    pugi::xml_node root = part.Root("p:sld", nullptr, true);
-    pugi::xml_node tree = AddShapeTree(Add(root, "p:cSld"));
-    int id = 2;
-    int bodies = 0;
-    for (const Placeholder& placeholder : slide.placeholders) {
-        pugi::xml_node body =
-            AddPlaceholderShape(tree, id++, placeholder.name,
-                                SlidePlaceholder(placeholder.kind, layout, bodies), nullptr);
-        for (const ParagraphView paragraph : placeholder.paragraphs)
-            AddParagraph(body, std::string(paragraph.text),
-                         std::clamp(paragraph.indentLevel, 1, 5) - 1);
-    }
-    Add(Add(root, "p:clrMapOvr"), "a:masterClrMapping");
-    return part.Text();
+    CSlidePieces pieces(slide);
+    std::string xml;
+    for (std::string piece; pieces.Next(piece);)
+        xml += piece;
+    return xml;
 }
 
 std::string SlideRelsXml(const SlideData& slide)

@@ -2,8 +2,10 @@
 #pragma once
 
 #include "PresentationDocument.h"
+#include "ZipPackage.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 // The parts that name the package's contents and describe the document.
@@ -29,6 +31,14 @@ std::string AppPropertiesXml(const Properties& properties);
 // The slide part of one slide and its relationship to its layout.
 std::string SlideXml(const SlideData& slide);
 std::string SlideRelsXml(const SlideData& slide);
+
+// The same slide part a piece at a time: the XML around the placeholders'
+// paragraphs, and the paragraphs kParagraphsAPiece at a time, so a slide of
+// any number of bullets is never held whole.
+std::unique_ptr<IPartPieces> SlidePieces(const SlideData& slide);
+inline constexpr std::size_t kParagraphsAPiece = 1024;
+// More paragraphs than one piece holds: worth streaming.
+bool IsLargeSlide(const SlideData& slide);
 
 // Slide ids run from 256 to 2^31 - 1, so no more slides fit in a package.
 inline constexpr std::size_t kMaxSlides = 2147483648U - 256U;

@@ -57,7 +57,10 @@ void CPptxFileWriter::WritePackage(const PresentationDocument& document, int fd)
     for (std::size_t i = 0; i < count; ++i) {
         const SlideData* slide = &document.slides[i];
         const std::string name = "slide" + std::to_string(i + 1) + ".xml";
-        package.AddPart("ppt/slides/" + name, [slide] { return SlideXml(*slide); });
+        if (IsLargeSlide(*slide))
+            package.AddPart("ppt/slides/" + name, [slide] { return SlidePieces(*slide); });
+        else
+            package.AddPart("ppt/slides/" + name, [slide] { return SlideXml(*slide); });
         package.AddPart("ppt/slides/_rels/" + name + ".rels",
                         [slide] { return SlideRelsXml(*slide); });
     }

@@ -61,7 +61,7 @@ pugi::xml_node AddPlaceholderShape(pugi::xml_node tree, int id, const std::strin
     return body;
 }
 
-void AddParagraph(pugi::xml_node textBody, const std::string& text, int level)
+void AddParagraph(pugi::xml_node textBody, std::string_view text, int level)
 {
     pugi::xml_node paragraph = Add(textBody, "a:p");
     if (level > 0)
@@ -72,5 +72,5 @@ void AddParagraph(pugi::xml_node textBody, const std::string& text, int level)
     }
     pugi::xml_node run = Add(paragraph, "a:r");
     Add(run, "a:rPr", {{"lang", "en-US"}});
-    Add(run, "a:t").text().set(ToXmlText(text).c_str());
+    SetXmlText(Add(run, "a:t"), text);
 }

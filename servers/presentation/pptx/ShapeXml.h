@@ -3,6 +3,7 @@
 
 #include <pugixml.hpp>
 #include <string>
+#include <string_view>
 
 struct ShapeAnchor;
 
@@ -23,4 +24,4 @@ pugi::xml_node AddPlaceholderShape(pugi::xml_node tree, int id, const std::strin
                                    const PlaceholderRef& placeholder, const ShapeAnchor* anchor);
 
 // A paragraph of text at a list level (0 top); empty text makes an empty paragraph.
-void AddParagraph(pugi::xml_node textBody, const std::string& text, int level);
+void AddParagraph(pugi::xml_node textBody, std::string_view text, int level);

@@ -3,6 +3,8 @@
 
 #include "Utf8Text.h"
 
+#include <algorithm>
+
 namespace {
 
 class CStringWriter : public pugi::xml_writer
@@ -67,6 +69,14 @@ std::string CXmlPart::Text() const
     return text;
 }
 
+std::string XmlFragment(const pugi::xml_document& fragment)
+{
+    std::string text;
+    CStringWriter writer(text);
+    fragment.save(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
+    return text;
+}
+
 pugi::xml_node Add(pugi::xml_node parent, const char* name,
                    std::initializer_list<std::pair<const char*, std::string>> attributes)
 {
@@ -89,6 +99,18 @@ std::string ToXmlText(std::string_view text)
             out += "\xEF\xBF\xBD";
     }
     return out;
+}
+
+void SetXmlText(pugi::xml_node element, std::string_view text)
+{
+    const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte >= 0x20 && byte < 0x80) || c == '\t' || c == '\n' || c == '\r';
+    });
+    if (plain)
+        element.text().set(text.data(), text.size());
+    else
+        element.text().set(ToXmlText(text).c_str());
 }
 
 CRelationships::CRelationships()

@@ -33,6 +33,10 @@ private:
     pugi::xml_document m_document;
 };
 
+// The nodes of a document that holds only a fragment (say, a run of sibling
+// elements), as XML without a declaration.
+std::string XmlFragment(const pugi::xml_document& fragment);
+
 // Appends a child element with attributes given as name, value pairs.
 pugi::xml_node Add(pugi::xml_node parent, const char* name,
                    std::initializer_list<std::pair<const char*, std::string>> attributes = {});
@@ -42,6 +46,10 @@ pugi::xml_node Add(pugi::xml_node parent, const char* name,
 // tab, LF and CR, U+FFFE and U+FFFF) becomes U+FFFD; everything else is kept
 // as is. Escaping of <, & and quotes is left to the XML writer.
 std::string ToXmlText(std::string_view text);
+
+// Sets an element's text as ToXmlText gives it; plain ASCII text, nearly all
+// text, goes in as it is, without the copies the repair makes.
+void SetXmlText(pugi::xml_node element, std::string_view text);
 
 // Relationships part: one call per relationship, ids rId1, rId2... in order.
 class CRelationships

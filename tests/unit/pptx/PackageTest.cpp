@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "NameClaim.h"
 #include "PackageContents.h"
+#include "PackageParts.h"
 #include "PptxFileWriter.h"
 #include "SampleDocuments.h"
 #include "TemplateDesign.h"
@@ -167,6 +168,40 @@ TEST_F(PptxPackageTest, SlidesInheritFromTheirLayoutsWithLevelsAsParagraphLevels
     EXPECT_FALSE(paragraphs[0].node().child("a:pPr").attribute("lvl"));
     EXPECT_STREQ(paragraphs[1].node().child("a:pPr").attribute("lvl").value(), "3");
     EXPECT_STREQ(paragraphs[1].node().select_node("a:r/a:t").node().text().get(), "Right b");
+}
+
+TEST_F(PptxPackageTest, ASlideOfThousandsOfBulletsIsWrittenABatchOfParagraphsAtATime)
+{
+    std::vector<TextParagraph> left;
+    for (int i = 0; i < 2500; ++i)
+        left.push_back({"l" + std::to_string(i), 1 + i % 5});
+    PresentationDocument document;
+    document.slides = {TwoColumnSlide("Many", left, Bullets(1100, "r"))};
+    const SlideData& slide = document.slides[0];
+    ASSERT_TRUE(PackageParts::IsLargeSlide(slide));
+    const Parts parts = Save(document);
+    ExpectWellFormedPackage(parts);
+
+    std::string joined;
+    const std::unique_ptr<IPartPieces> pieces = PackageParts::SlidePieces(slide);
+    for (std::string piece; pieces->Next(piece);) {
+        std::size_t paragraphs = 0;
+        for (std::size_t at = piece.find("<a:p>"); at != std::string::npos;
+             at = piece.find("<a:p>", at + 1))
+            ++paragraphs;
+        EXPECT_LE(paragraphs, PackageParts::kParagraphsAPiece);
+        joined += piece;
+    }
+    EXPECT_EQ(joined, parts.at("ppt/slides/slide1.xml"));
+    const pugi::xml_document xml = Parse(parts, "ppt/slides/slide1.xml");
+    const pugi::xpath_node_set shapes = xml.select_nodes("//p:sp");
+    ASSERT_EQ(shapes.size(), 3U);
+    const pugi::xpath_node_set leftShown = shapes[1].node().select_nodes(".//a:p");
+    ASSERT_EQ(leftShown.size(), 2500U);
+    const pugi::xml_node firstOfSecondBatch = leftShown[1024].node();
+    EXPECT_STREQ(firstOfSecondBatch.select_node("a:r/a:t").node().text().get(), "l1024");
+    EXPECT_STREQ(firstOfSecondBatch.child("a:pPr").attribute("lvl").value(), "4");
+    EXPECT_EQ(shapes[2].node().select_nodes(".//a:p").size(), 1100U);
 }
 
 TEST_F(PptxPackageTest, TextIsEscapedAndCharactersXmlCannotHoldAreReplaced)

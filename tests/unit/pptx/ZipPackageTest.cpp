@@ -52,6 +52,54 @@ TEST_F(ZipPackageTest, PartsAreMadeOnlyWhenWrittenAndStoredInOrder)
     EXPECT_EQ(parts.at("a/c.xml").back(), '2');
 }
 
+// 300 pieces of 10,000 bytes that deflate cannot shrink, so the archive is
+// larger than the writer's buffer and entry headers are filled in behind it.
+class CNoise final : public IPartPieces
+{
+public:
+    bool Next(std::string& piece) override
+    {
+        if (m_made == 300)
+            return false;
+        ++m_made;
+        piece.resize(10000);
+        for (char& c : piece) {
+            m_state = m_state * 6364136223846793005ULL + 1442695040888963407ULL;
+            c = static_cast<char>(m_state >> 56);
+        }
+        return true;
+    }
+
+private:
+    int m_made = 0;
+    unsigned long long m_state = 1;
+};
+
+TEST_F(ZipPackageTest, AStreamedPartIsMadeOnceForItsSizeAndOnceToWriteItPieceByPiece)
+{
+    int made = 0;
+    CSafeFile file(m_path.string());
+    ASSERT_GE(file.Descriptor(), 0) << file.Error();
+    CZipPackage package(file.Descriptor());
+    package.AddPart("before.xml", [] { return std::string("small"); });
+    package.AddPart("big.bin", [&] {
+        ++made;
+        return std::make_unique<CNoise>();
+    });
+    package.AddPart("after.xml", [] { return std::string("small too"); });
+    package.Close();
+    ASSERT_TRUE(file.Commit()) << file.Error();
+    EXPECT_EQ(made, 2);
+    std::string expected;
+    CNoise noise;
+    for (std::string piece; noise.Next(piece);)
+        expected += piece;
+    const auto parts = ReadPackage(m_path.string());
+    EXPECT_EQ(parts.at("before.xml"), "small");
+    EXPECT_TRUE(parts.at("big.bin") == expected);
+    EXPECT_EQ(parts.at("after.xml"), "small too");
+}
+
 TEST_F(ZipPackageTest, APartThatFailsFailsTheArchiveWithItsOwnException)
 {
     {
