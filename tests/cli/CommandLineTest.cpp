@@ -129,7 +129,13 @@ TEST_F(CommandLine, FormatPptxSavesPackagesUnderPptxNamesAndFreeNames)
     EXPECT_EQ(Run({"--format", "odp", budget}), 2);
     EXPECT_NE(err.str().find("unknown format odp"), std::string::npos) << err.str();
     EXPECT_EQ(Run({"--format", "pptx", "--template", "design.pot", budget}), 2);
-    EXPECT_NE(err.str().find("--template cannot be used with --format pptx"), std::string::npos)
+    EXPECT_NE(err.str().find("design.pot: a PowerPoint 97-2003 template (.pot) cannot be applied "
+                             "to --format pptx"),
+              std::string::npos)
+        << err.str();
+    EXPECT_EQ(Run({"--template", "design.potx", budget}), 2);
+    EXPECT_NE(err.str().find("design.potx: a .potx template cannot be applied to --format ppt"),
+              std::string::npos)
         << err.str();
 }
 
