@@ -62,6 +62,7 @@ TEST_F(PotxTemplateTest, DamagedTemplatesAreRefusedWithTheirReason)
         {"no-content-types.potx", "[Content_Types].xml"},
         {"target-outside.potx", "not a part of the package"},
         {"truncated.potx", "zip archive"},
+        {"xml-too-large.potx", "more XML than a design template may"},
     };
     std::size_t refused = 0;
     for (const auto& entry : fs::directory_iterator(kCorpus)) {
