@@ -131,6 +131,19 @@ std::size_t Choose(const std::vector<Layout>& layouts, std::size_t ours, std::si
     return fallback;
 }
 
+// A centre title on title slides, a title on the others; either will do.
+PlaceholderSpot TitleSpot(const std::vector<Spot>& spots, bool titleSlide)
+{
+    for (const char* type :
+         {titleSlide ? "ctrTitle" : "title", titleSlide ? "title" : "ctrTitle"}) {
+        const auto found = std::find_if(spots.begin(), spots.end(),
+                                        [type](const Spot& spot) { return spot.type == type; });
+        if (found != spots.end())
+            return ToSpot(*found, spots);
+    }
+    return {titleSlide ? "ctrTitle" : "title"};
+}
+
 void Place(const std::vector<Spot>& spots, const std::vector<Spot>& master, std::size_t ours,
            PackageLayout& layout)
 {
@@ -142,15 +155,7 @@ void Place(const std::vector<Spot>& spots, const std::vector<Spot>& master, std:
     };
     std::stable_sort(bodies.begin(), bodies.end(),
                      [&left](const Spot& a, const Spot& b) { return left(a) < left(b); });
-    layout.title = {ours == 0 ? "ctrTitle" : "title"};
-    for (const char* type : {ours == 0 ? "ctrTitle" : "title", ours == 0 ? "title" : "ctrTitle"}) {
-        const auto found = std::find_if(spots.begin(), spots.end(),
-                                        [type](const Spot& spot) { return spot.type == type; });
-        if (found != spots.end()) {
-            layout.title = ToSpot(*found, spots);
-            break;
-        }
-    }
+    layout.title = TitleSpot(spots, ours == 0);
     const auto subtitle = std::find_if(spots.begin(), spots.end(),
                                        [](const Spot& spot) { return spot.type == "subTitle"; });
     layout.subtitle = subtitle != spots.end() ? ToSpot(*subtitle, spots)

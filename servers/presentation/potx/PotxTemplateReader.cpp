@@ -70,6 +70,23 @@ std::optional<std::int64_t> SlideLength(const pugi::xml_attribute& attribute)
     return value;
 }
 
+// The template's slide size, when it is one the standard allows; the type
+// is kept only when it is a plain word, as the standard's values are.
+void ReadSlideSize(const pugi::xml_node& size, PackageDesign& design)
+{
+    const auto width = SlideLength(size.attribute("cx"));
+    const auto height = SlideLength(size.attribute("cy"));
+    if (!width || !height)
+        return;
+    design.slideWidth = *width;
+    design.slideHeight = *height;
+    const std::string type = size.attribute("type").value();
+    const bool word = std::all_of(type.begin(), type.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    });
+    design.slideSizeType = word && type.size() <= 32 ? type : "";
+}
+
 } // namespace
 
 CPotxTemplateReader::CPotxTemplateReader(const std::vector<std::uint8_t>& bytes) : m_zip(bytes) {}
@@ -222,18 +239,7 @@ std::vector<std::string> CPotxTemplateReader::MasterParts(const std::string& pre
     }
     if (masters.empty())
         Fail("it has no slide master");
-    const pugi::xml_node size = Child(root, "sldSz");
-    const auto width = SlideLength(size.attribute("cx"));
-    const auto height = SlideLength(size.attribute("cy"));
-    if (width && height) {
-        design.slideWidth = *width;
-        design.slideHeight = *height;
-        const std::string type = size.attribute("type").value();
-        const bool word = std::all_of(type.begin(), type.end(), [](char c) {
-            return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-        });
-        design.slideSizeType = word && type.size() <= 32 ? type : "";
-    }
+    ReadSlideSize(Child(root, "sldSz"), design);
     return masters;
 }
 
