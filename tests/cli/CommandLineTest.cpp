@@ -6,7 +6,9 @@
 #include "RecordingViewer.h"
 #include "TempFolder.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <sstream>
 #include <sys/wait.h>
 
@@ -133,6 +135,13 @@ TEST_F(CommandLine, FormatPptxSavesPackagesUnderPptxNamesAndFreeNames)
                              "to --format pptx"),
               std::string::npos)
         << err.str();
+    EXPECT_EQ(Run({"--format", "pptx", "--overwrite", "--template",
+                   QUILLON_POTX_CORPUS "/ok-small.potx", saveFolder, budget}),
+              0)
+        << err.str();
+    std::ifstream built(folder / "Budget.pptx", std::ios::binary);
+    const std::string package{std::istreambuf_iterator<char>(built), {}};
+    EXPECT_NE(package.find("ppt/media/design1.png"), std::string::npos) << "the template's picture";
     EXPECT_EQ(Run({"--template", "design.potx", budget}), 2);
     EXPECT_NE(err.str().find("design.potx: a .potx template cannot be applied to --format ppt"),
               std::string::npos)
