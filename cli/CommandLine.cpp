@@ -7,6 +7,7 @@
 #include "NoteReader.h"
 #include "PresentationBuilder.h"
 #include "StreamMessages.h"
+#include "TemplateFamily.h"
 
 #include <cerrno>
 #include <cstring>
@@ -45,6 +46,21 @@ int CCommandLine::Run(const std::vector<std::string>& args)
     if (options.version) {
         m_environment.out << "quillon-cli " << QUILLON_VERSION << '\n';
         return FinishOutput(0);
+    }
+    // A design is carried only into a file of its own family; refusing here
+    // beats a file saved without the design that was asked for.
+    const PresentationFormat format =
+        options.openXml ? PresentationFormat::Pptx : PresentationFormat::Ppt;
+    if (options.applyTemplate && options.templateFile &&
+        TemplateFormatOf(*options.templateFile) != format) {
+        Say("quillon-cli", options.openXml
+                               ? "--template " + *options.templateFile +
+                                     ": a PowerPoint 97-2003 template (.pot) cannot be applied "
+                                     "to --format pptx; give a .potx template"
+                               : "--template " + *options.templateFile +
+                                     ": a .potx template cannot be applied to --format ppt; "
+                                     "give a .pot template or --format pptx");
+        return 2;
     }
     const Clock::time_point start = m_environment.now();
     bool allSaved = true;
@@ -106,11 +122,13 @@ bool CCommandLine::BuildReadNote(const CommandLineOptions& options, const std::s
     settings.m_saveFolder =
         options.saveFolder.empty() ? std::filesystem::current_path().string() : options.saveFolder;
     settings.m_overwrite = options.overwrite ? 1 : 0;
-    // The shipped design is a .pot, which a .pptx cannot hold yet: a .pptx
-    // has the writer's own design.
-    settings.m_template = options.applyTemplate && !options.openXml ? 1 : 0;
     settings.m_format = options.openXml ? PresentationFormat::Pptx : PresentationFormat::Ppt;
     settings.m_templateFile = options.templateFile.value_or(m_environment.defaultTemplate);
+    // A shipped design of the other family is left out: the file then has
+    // the writer's own design. One the user gave was checked in Run.
+    settings.m_template =
+        options.applyTemplate && TemplateFormatOf(settings.m_templateFile) == settings.m_format ? 1
+                                                                                                : 0;
     settings.m_leave = options.open ? 1 : 0;
     try {
         builder.BuildPresentation(std::move(text));

@@ -91,10 +91,5 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args)
     }
     if (options.notes.empty() && !options.help && !options.version)
         return {std::nullopt, "no note given"};
-    // A .pot design cannot yet be carried into a .pptx; refusing here beats a
-    // file saved without the design that was asked for.
-    if (options.openXml && options.applyTemplate && options.templateFile)
-        return {std::nullopt, "--template cannot be used with --format pptx: a .pptx cannot "
-                              "hold a .pot design yet"};
     return {options, {}};
 }

@@ -15,7 +15,7 @@ std::optional<QString> CFileDialogPickers::PickTemplateFile(QWidget* parent)
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(
-        {QStringLiteral("Design Templates (*.pot)"), QStringLiteral("All Files (*)")});
+        {QStringLiteral("Design Templates (*.pot *.potx)"), QStringLiteral("All Files (*)")});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

@@ -185,8 +185,8 @@ void CQuillonDlg::OnCreatePresentation()
         const TemplateForFormat design =
             FitTemplateToFormat(m_options, m_services.optionsStore.ShippedTemplate().toStdString());
         if (design == TemplateForFormat::Refused) {
-            m_services.messages.ShowMessage(TemplateRefusedText(m_options.m_templateFile),
-                                            MB_ICONSTOP);
+            m_services.messages.ShowMessage(
+                TemplateRefusedText(m_options.m_templateFile, m_options.m_format), MB_ICONSTOP);
             return;
         }
         {

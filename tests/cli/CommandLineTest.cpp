@@ -6,7 +6,9 @@
 #include "RecordingViewer.h"
 #include "TempFolder.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <sstream>
 #include <sys/wait.h>
 
@@ -129,7 +131,20 @@ TEST_F(CommandLine, FormatPptxSavesPackagesUnderPptxNamesAndFreeNames)
     EXPECT_EQ(Run({"--format", "odp", budget}), 2);
     EXPECT_NE(err.str().find("unknown format odp"), std::string::npos) << err.str();
     EXPECT_EQ(Run({"--format", "pptx", "--template", "design.pot", budget}), 2);
-    EXPECT_NE(err.str().find("--template cannot be used with --format pptx"), std::string::npos)
+    EXPECT_NE(err.str().find("design.pot: a PowerPoint 97-2003 template (.pot) cannot be applied "
+                             "to --format pptx"),
+              std::string::npos)
+        << err.str();
+    EXPECT_EQ(Run({"--format", "pptx", "--overwrite", "--template",
+                   QUILLON_POTX_CORPUS "/ok-small.potx", saveFolder, budget}),
+              0)
+        << err.str();
+    std::ifstream built(folder / "Budget.pptx", std::ios::binary);
+    const std::string package{std::istreambuf_iterator<char>(built), {}};
+    EXPECT_NE(package.find("ppt/media/design1.png"), std::string::npos) << "the template's picture";
+    EXPECT_EQ(Run({"--template", "design.potx", budget}), 2);
+    EXPECT_NE(err.str().find("design.potx: a .potx template cannot be applied to --format ppt"),
+              std::string::npos)
         << err.str();
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "PackageDesign.h"
+
 #include <string>
 
 // The design every .pptx starts with, the same as the .ppt writer's own:
@@ -16,5 +18,9 @@ std::string MasterXml();
 std::string MasterRelsXml();
 std::string LayoutXml(int layout);
 std::string LayoutRelsXml();
+
+// The parts above as a design, with the placeholders slides of each layout
+// name.
+PackageDesign OwnDesign();
 
 } // namespace DesignParts

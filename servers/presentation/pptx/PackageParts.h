@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "PackageDesign.h"
 #include "PresentationDocument.h"
 #include "ZipPackage.h"
 
@@ -21,21 +22,22 @@ struct Properties
     std::size_t slideCount = 0;
 };
 
-std::string ContentTypesXml(std::size_t slideCount);
+// The design's parts are listed and named as design gives them.
+std::string ContentTypesXml(std::size_t slideCount, const PackageDesign& design);
 std::string RootRelsXml();
-std::string PresentationXml(std::size_t slideCount);
-std::string PresentationRelsXml(std::size_t slideCount);
+std::string PresentationXml(std::size_t slideCount, const PackageDesign& design);
+std::string PresentationRelsXml(std::size_t slideCount, const PackageDesign& design);
 std::string CorePropertiesXml(const Properties& properties);
 std::string AppPropertiesXml(const Properties& properties);
 
-// The slide part of one slide and its relationship to its layout.
-std::string SlideXml(const SlideData& slide);
-std::string SlideRelsXml(const SlideData& slide);
+// The slide part of one slide and its relationship to the design's layout.
+std::string SlideXml(const SlideData& slide, const PackageDesign& design);
+std::string SlideRelsXml(const SlideData& slide, const PackageDesign& design);
 
 // The same slide part a piece at a time: the XML around the placeholders'
 // paragraphs, and the paragraphs kParagraphsAPiece at a time, so a slide of
 // any number of bullets is never held whole.
-std::unique_ptr<IPartPieces> SlidePieces(const SlideData& slide);
+std::unique_ptr<IPartPieces> SlidePieces(const SlideData& slide, const PackageDesign& design);
 inline constexpr std::size_t kParagraphsAPiece = 1024;
 // More paragraphs than one piece holds: worth streaming.
 bool IsLargeSlide(const SlideData& slide);

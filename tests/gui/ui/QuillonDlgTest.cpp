@@ -394,7 +394,7 @@ TEST_F(MainDialog, TheFormatChosenInOptionsIsStoredAndCreateWritesIt)
     EXPECT_EQ(store.LoadOptions().m_format, PresentationFormat::Pptx);
 }
 
-TEST_F(MainDialog, WithPptxTheShippedTemplateIsLeftOutAndAChosenOneIsRefusedBeforeBuilding)
+TEST_F(MainDialog, TheShippedTemplateOfTheOtherFamilyIsLeftOutAndAChosenOneIsRefusedBeforeBuilding)
 {
     PresentationOptions options = SavingOptions();
     options.m_format = PresentationFormat::Pptx;
@@ -411,10 +411,21 @@ TEST_F(MainDialog, WithPptxTheShippedTemplateIsLeftOutAndAChosenOneIsRefusedBefo
     dialog->Options().m_templateFile = notes.Write("blue.pot", "a design").string();
     clipboard.text = "Chosen\nWith a design of my own\n";
     dialog->OnCreatePresentation();
-    const std::vector<CRecordingMessages::Message> expected{
-        {TemplateRefusedText(dialog->Options().m_templateFile), MB_ICONSTOP}};
+    std::vector<CRecordingMessages::Message> expected{
+        {TemplateRefusedText(dialog->Options().m_templateFile, PresentationFormat::Pptx),
+         MB_ICONSTOP}};
     EXPECT_EQ(messages.Messages(), expected);
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(saveFolder) / "Chosen.pptx"));
+
+    // And the other way round: a .potx for a .ppt.
+    dialog->Options().m_format = PresentationFormat::Ppt;
+    dialog->Options().m_templateFile = notes.Write("blue.potx", "a design").string();
+    dialog->OnCreatePresentation();
+    expected.push_back(
+        {TemplateRefusedText(dialog->Options().m_templateFile, PresentationFormat::Ppt),
+         MB_ICONSTOP});
+    EXPECT_EQ(messages.Messages(), expected);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(saveFolder) / "Chosen.ppt"));
 }
 
 TEST_F(MainDialog, StoredOptionsThatNeitherSaveNorLeaveStillShowThePresentation)
