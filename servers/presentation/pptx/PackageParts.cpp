@@ -55,7 +55,7 @@ PlaceholderRef SlidePlaceholder(PlaceholderKind kind, int layout, int& bodies)
 
 } // namespace
 
-std::string ContentTypesXml(std::size_t slideCount)
+std::string ContentTypesXml(std::size_t slideCount, bool isTemplate)
 {
     CXmlPart part;
     pugi::xml_node types = part.Root("Types", Ns::kContentTypes);
@@ -64,7 +64,8 @@ std::string ContentTypesXml(std::size_t slideCount)
          {"ContentType", "application/vnd.openxmlformats-package.relationships+xml"}});
     Add(types, "Default", {{"Extension", "xml"}, {"ContentType", "application/xml"}});
     const std::string ml = kPresentationMl;
-    AddOverride(types, "/ppt/presentation.xml", ml + "presentation.main+xml");
+    AddOverride(types, "/ppt/presentation.xml",
+                ml + (isTemplate ? "template.main+xml" : "presentation.main+xml"));
     AddOverride(types, "/ppt/slideMasters/slideMaster1.xml", ml + "slideMaster+xml");
     for (int i = 1; i <= DesignParts::kLayoutCount; ++i)
         AddOverride(types, "/ppt/slideLayouts/slideLayout" + std::to_string(i) + ".xml",

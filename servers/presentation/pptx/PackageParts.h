@@ -19,7 +19,8 @@ struct Properties
     std::size_t slideCount = 0;
 };
 
-std::string ContentTypesXml(std::size_t slideCount);
+// A template's main part has a content type of its own; nothing else differs.
+std::string ContentTypesXml(std::size_t slideCount, bool isTemplate = false);
 std::string RootRelsXml();
 std::string PresentationXml(std::size_t slideCount);
 std::string PresentationRelsXml(std::size_t slideCount);

@@ -18,22 +18,23 @@ namespace {
     throw CSaveError("Cannot save \"" + path + "\": " + reason + ".");
 }
 
-void AddDesign(CZipPackage& package)
+void AddDesign(CZipPackage& package, const DesignDescription& design)
 {
     using namespace DesignParts;
-    package.AddPart("ppt/slideMasters/slideMaster1.xml", MasterXml);
+    package.AddPart("ppt/slideMasters/slideMaster1.xml", [&design] { return MasterXml(design); });
     package.AddPart("ppt/slideMasters/_rels/slideMaster1.xml.rels", MasterRelsXml);
     for (int i = 1; i <= kLayoutCount; ++i) {
         const std::string name = "slideLayout" + std::to_string(i) + ".xml";
         package.AddPart("ppt/slideLayouts/" + name, [i] { return LayoutXml(i); });
         package.AddPart("ppt/slideLayouts/_rels/" + name + ".rels", LayoutRelsXml);
     }
-    package.AddPart("ppt/theme/theme1.xml", ThemeXml);
+    package.AddPart("ppt/theme/theme1.xml", [&design] { return ThemeXml(design); });
 }
 
 } // namespace
 
-void CPptxFileWriter::WritePackage(const PresentationDocument& document, int fd)
+void CPptxFileWriter::WritePackage(const PresentationDocument& document, int fd,
+                                   const DesignDescription& design, int fileFormat)
 {
     using namespace PackageParts;
     const std::size_t count = document.slides.size();
@@ -45,14 +46,16 @@ void CPptxFileWriter::WritePackage(const PresentationDocument& document, int fd)
 
     CZipPackage package(fd);
     // The content types come first, where readers that stream the package look.
-    package.AddPart("[Content_Types].xml", [count] { return ContentTypesXml(count); });
+    const bool isTemplate = fileFormat == kFormatOpenXmlTemplate;
+    package.AddPart("[Content_Types].xml",
+                    [count, isTemplate] { return ContentTypesXml(count, isTemplate); });
     package.AddPart("_rels/.rels", RootRelsXml);
     package.AddPart("docProps/core.xml", [properties] { return CorePropertiesXml(properties); });
     package.AddPart("docProps/app.xml", [properties] { return AppPropertiesXml(properties); });
     package.AddPart("ppt/presentation.xml", [count] { return PresentationXml(count); });
     package.AddPart("ppt/_rels/presentation.xml.rels",
                     [count] { return PresentationRelsXml(count); });
-    AddDesign(package);
+    AddDesign(package, design);
     // The slides are read from the document only as libzip reaches them.
     for (std::size_t i = 0; i < count; ++i) {
         const SlideData* slide = &document.slides[i];
@@ -67,7 +70,7 @@ void CPptxFileWriter::WritePackage(const PresentationDocument& document, int fd)
 void CPptxFileWriter::Write(const PresentationDocument& document, const std::string& path,
                             int fileFormat)
 {
-    if (fileFormat != kFormatOpenXmlPresentation)
+    if (fileFormat != kFormatOpenXmlPresentation && fileFormat != kFormatOpenXmlTemplate)
         Fail(path, "file format " + std::to_string(fileFormat) + " is not supported");
     // Saving without the design that was applied would report a success that
     // is not one.
@@ -81,7 +84,7 @@ void CPptxFileWriter::Write(const PresentationDocument& document, const std::str
     if (file.Descriptor() < 0)
         Fail(path, file.Error());
     try {
-        WritePackage(document, file.Descriptor());
+        WritePackage(document, file.Descriptor(), m_design, fileFormat);
     } catch (const std::exception& error) {
         Fail(path, error.what());
     }
