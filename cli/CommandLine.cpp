@@ -106,11 +106,10 @@ bool CCommandLine::BuildReadNote(const CommandLineOptions& options, const std::s
     settings.m_saveFolder =
         options.saveFolder.empty() ? std::filesystem::current_path().string() : options.saveFolder;
     settings.m_overwrite = options.overwrite ? 1 : 0;
-    // The shipped design is a .pot, which a .pptx cannot hold yet: a .pptx
-    // has the writer's own design.
-    settings.m_template = options.applyTemplate && !options.openXml ? 1 : 0;
+    settings.m_template = options.applyTemplate ? 1 : 0;
     settings.m_format = options.openXml ? PresentationFormat::Pptx : PresentationFormat::Ppt;
-    settings.m_templateFile = options.templateFile.value_or(m_environment.defaultTemplate);
+    settings.m_templateFile =
+        options.templateFile.value_or(m_environment.shippedTemplates.For(settings.m_format));
     settings.m_leave = options.open ? 1 : 0;
     try {
         builder.BuildPresentation(std::move(text));

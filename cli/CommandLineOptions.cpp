@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "CommandLineOptions.h"
 
+#include "TemplateForFormat.h"
+
 const char* const kCommandLineUsage =
     "Usage: quillon-cli [OPTION]... NOTE...\n"
     "Turn outline notes into presentations. NOTE is a text file, or - for standard input.\n"
@@ -10,7 +12,8 @@ const char* const kCommandLineUsage =
     "                     (PowerPoint 2007 and later); the extension follows\n"
     "  --overwrite        replace a presentation of the same name instead of choosing\n"
     "                     a free numbered name\n"
-    "  --template FILE    apply the design template FILE (default: the shipped one)\n"
+    "  --template FILE    apply the design template FILE, a .pot for ppt or a .potx\n"
+    "                     for pptx (default: the shipped design in the format saved)\n"
     "  --no-template      apply no design template\n"
     "  --open             open each presentation in the desktop's presentation program\n"
     "  --quiet            print only errors\n"
@@ -91,10 +94,18 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args)
     }
     if (options.notes.empty() && !options.help && !options.version)
         return {std::nullopt, "no note given"};
-    // A .pot design cannot yet be carried into a .pptx; refusing here beats a
-    // file saved without the design that was asked for.
-    if (options.openXml && options.applyTemplate && options.templateFile)
-        return {std::nullopt, "--template cannot be used with --format pptx: a .pptx cannot "
-                              "hold a .pot design yet"};
+    // A design made for the other format is refused here rather than at
+    // every note.
+    if (options.applyTemplate && options.templateFile) {
+        const PresentationFormat format =
+            options.openXml ? PresentationFormat::Pptx : PresentationFormat::Ppt;
+        const std::optional<PresentationFormat> madeFor = TemplateFormatOf(*options.templateFile);
+        if (madeFor && *madeFor != format)
+            return {std::nullopt,
+                    "the design template " + *options.templateFile + " is made for --format " +
+                        (format == PresentationFormat::Pptx ? "ppt" : "pptx") + ": choose a " +
+                        (format == PresentationFormat::Pptx ? ".potx" : ".pot") +
+                        " design template for this format"};
+    }
     return {options, {}};
 }

@@ -29,7 +29,7 @@ protected:
     {
         out.str({});
         err.str({});
-        CCommandLine commandLine({in, out, err, fileSystem, defaultTemplate, now});
+        CCommandLine commandLine({in, out, err, fileSystem, shipped, now});
         return commandLine.Run(args);
     }
 
@@ -49,7 +49,7 @@ protected:
     std::istringstream in;
     std::ostringstream out;
     std::ostringstream err;
-    std::string defaultTemplate;
+    ShippedTemplates shipped;
     std::function<CCommandLine::Clock::time_point()> now = [] {
         return CCommandLine::Clock::now();
     };
@@ -128,8 +128,30 @@ TEST_F(CommandLine, FormatPptxSavesPackagesUnderPptxNamesAndFreeNames)
 
     EXPECT_EQ(Run({"--format", "odp", budget}), 2);
     EXPECT_NE(err.str().find("unknown format odp"), std::string::npos) << err.str();
-    EXPECT_EQ(Run({"--format", "pptx", "--template", "design.pot", budget}), 2);
-    EXPECT_NE(err.str().find("--template cannot be used with --format pptx"), std::string::npos)
+}
+
+TEST_F(CommandLine, EachFormatTakesTheShippedDesignInItsFormatAndRefusesTheOtherFormats)
+{
+    const std::string note = folder.Write("a.note", "Budget\nTitle\n").string();
+    const std::string saveFolder = "--save-folder=" + folder.Path().string();
+    shipped = {QUILLON_SHIPPED_TEMPLATE, folder / "absent.potx"};
+    EXPECT_EQ(Run({saveFolder, note}), 0);
+    EXPECT_TRUE(err.str().empty()) << err.str();
+    // The .pot is there, but a .pptx asks for the .potx.
+    EXPECT_EQ(Run({"--format", "pptx", saveFolder, note}), 0);
+    EXPECT_EQ(err.str(), note + ": The specified template file can not be found. The template "
+                                "will not be applied.\n");
+
+    EXPECT_EQ(Run({"--format", "pptx", "--template", "design.pot", note}), 2);
+    EXPECT_NE(err.str().find("the design template design.pot is made for --format ppt"),
+              std::string::npos)
+        << err.str();
+    EXPECT_EQ(Run({"--template=Design.POTX", note}), 2);
+    EXPECT_NE(err.str().find("is made for --format pptx: choose a .pot design template"),
+              std::string::npos)
+        << err.str();
+    EXPECT_EQ(
+        Run({"--format", "pptx", "--template", "design.pot", "--no-template", saveFolder, note}), 0)
         << err.str();
 }
 
@@ -180,7 +202,7 @@ TEST_F(CommandLine, AFolderThatCannotBeWrittenIsReportedAsAnError)
 TEST_F(CommandLine, AMissingTemplateIsAWarningAndTheNoteIsStillSaved)
 {
     const std::string note = folder.Write("a.note", "Budget\nTitle\n").string();
-    defaultTemplate = folder / "absent.pot";
+    shipped.pot = folder / "absent.pot";
     EXPECT_EQ(Run({"--save-folder", folder.Path().string(), note}), 0);
     EXPECT_EQ(err.str(), note + ": The specified template file can not be found. The template "
                                 "will not be applied.\n");
