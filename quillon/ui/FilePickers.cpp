@@ -14,8 +14,10 @@ std::optional<QString> CFileDialogPickers::PickTemplateFile(QWidget* parent)
     dialog.setObjectName(QStringLiteral("templatePicker"));
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // One filter for the designs of both formats: the format to save in is
+    // chosen apart, and a design for the other one is refused at Create.
     dialog.setNameFilters(
-        {QStringLiteral("Design Templates (*.pot)"), QStringLiteral("All Files (*)")});
+        {QStringLiteral("Design Templates (*.pot *.potx)"), QStringLiteral("All Files (*)")});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
