@@ -3,11 +3,11 @@
 
 #include "FileWritersByFormat.h"
 #include "NotesFolderServer.h"
-#include "PotTemplateLoader.h"
 #include "PptFileWriter.h"
 #include "PptxFileWriter.h"
 #include "PresentationServer.h"
 #include "ProgIdRegistry.h"
+#include "TemplateLoader.h"
 #include "ViewingCopies.h"
 
 CEmbeddedServers::CEmbeddedServers(std::filesystem::path notesFolder,
@@ -29,7 +29,7 @@ CEmbeddedServers::CEmbeddedServers(std::filesystem::path notesFolder,
     services.fileWriter = writers;
     services.viewer = std::move(viewer);
     services.viewingName = std::move(viewingName);
-    services.templateLoader = std::make_shared<CPotTemplateLoader>();
+    services.templateLoader = std::make_shared<CTemplateLoader>();
     const CPresentationServer presentationServer(services);
     m_presentationServer = std::make_unique<CProgIdRegistration>(
         std::string(kPresentationServerProgId), presentationServer.Factory());

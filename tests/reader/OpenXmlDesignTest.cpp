@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
@@ -45,32 +46,50 @@ QString FirstTitleRunWeight(const QString& path)
     return "no title";
 }
 
-// A .pptx written from the shipped design's description, as quillon.potx is:
-// Impress shows its slides with the description's background and title
-// style. (Impress takes a master only from a slide that uses it, so the
-// slide-less quillon.potx itself is checked part by part in the unit tests.)
-TEST(LibreOfficeImpress, ShowsTheDescribedDesignOfAnOpenXmlPresentation)
+void ExpectShippedDesign(const QString& converted)
 {
-    std::ifstream in(QUILLON_DESIGN_DESCRIPTION);
-    const DesignDescription shipped = ReadDesignDescription(in, QUILLON_DESIGN_DESCRIPTION);
-    QTemporaryDir work;
-    const QDir dir(work.path());
-    const QString deck = dir.filePath("designed.pptx");
-    CPptxFileWriter(shipped).Write(SampleDocuments::WorkedExample(), deck.toStdString(),
-                                   CPptxFileWriter::kFormatOpenXmlPresentation);
-    ASSERT_EQ(ConvertWithLibreOffice({deck}, "fodp", dir.filePath("out"), dir.filePath("profile")),
-              "");
-    const QString converted = dir.filePath("out/designed.fodp");
-
     const ImpressDesign design = ReadImpressDesign(converted);
     EXPECT_EQ(design.backgroundColor, "#f5f8fc");
     EXPECT_EQ(design.titleFont, "Georgia");
     EXPECT_EQ(design.titleColor, "#123f6e");
     EXPECT_EQ(FirstTitleRunWeight(converted), "bold");
-    const std::vector<ImpressPage> pages = ReadImpressDocument(converted);
+}
+
+// A .pptx written from the shipped design's description, as quillon.potx is,
+// and one that quillon-cli saves with its default template, quillon.potx:
+// Impress shows their slides with the description's background and title
+// style. (Impress takes a master only from a slide that uses it, so the
+// slide-less quillon.potx itself is checked part by part in the unit tests.)
+TEST(LibreOfficeImpress, ShowsTheShippedDesignInOpenXmlPresentations)
+{
+    std::ifstream in(QUILLON_DESIGN_DESCRIPTION);
+    const DesignDescription shipped = ReadDesignDescription(in, QUILLON_DESIGN_DESCRIPTION);
+    QTemporaryDir work;
+    const QDir dir(work.path());
+    const QString written = dir.filePath("written.pptx");
+    CPptxFileWriter(shipped).Write(SampleDocuments::WorkedExample(), written.toStdString(),
+                                   CPptxFileWriter::kFormatOpenXmlPresentation);
+    std::ofstream(dir.filePath("note.txt").toStdString()) << "Built\nThe budget\n-Costs\n.Rent\n";
+    const std::string command = "cd '" + work.path().toStdString() +
+                                "' && '" QUILLON_CLI_PATH
+                                "' --quiet --format pptx note.txt >/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const QString built = dir.filePath("Built.pptx");
+    ASSERT_EQ(ConvertWithLibreOffice({written, built}, "fodp", dir.filePath("out"),
+                                     dir.filePath("profile")),
+              "");
+
+    for (const char* name : {"written", "Built"}) {
+        SCOPED_TRACE(name);
+        ExpectShippedDesign(dir.filePath(QString("out/%1.fodp").arg(name)));
+    }
+    const std::vector<ImpressPage> pages = ReadImpressDocument(dir.filePath("out/written.fodp"));
     ASSERT_EQ(pages.size(), 3u);
     ASSERT_EQ(pages[1].frames.size(), 2u);
     EXPECT_EQ(pages[1].frames[0].paragraphs.at(0).text, "Agenda");
+    const std::vector<ImpressPage> slides = ReadImpressDocument(dir.filePath("out/Built.fodp"));
+    ASSERT_EQ(slides.size(), 2u);
+    EXPECT_EQ(slides[1].frames.at(0).paragraphs.at(0).text, "Costs");
 }
 
 } // namespace

@@ -40,10 +40,14 @@ struct SlideData
 // The design records of an applied template. Only the .ppt writer, which
 // builds the file around them, knows what they hold.
 struct TemplateDesign;
+// The same for an Office Open XML template, which only the .pptx writer uses.
+struct PackageDesign;
 
 struct PresentationDocument
 {
     std::vector<SlideData> slides;
-    // Null: the writer's own default design.
+    // Null: the writer's own default design. At most one of the two is set,
+    // and a writer refuses the other's format.
     std::shared_ptr<const TemplateDesign> design;
+    std::shared_ptr<const PackageDesign> packageDesign;
 };

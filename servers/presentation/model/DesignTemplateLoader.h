@@ -5,14 +5,27 @@
 #include <stdexcept>
 #include <string>
 
-struct TemplateDesign; // opaque here: the template reader makes it, the writer uses it
+// Opaque here: the template readers make them, the writers use them.
+struct TemplateDesign;
+struct PackageDesign;
+
+// The two families of design templates, each carried only into its own
+// family of presentation files.
+enum class DesignFamily
+{
+    PowerPoint97, // .pot, .ppt: for .ppt files
+    OpenXml,      // .potx, .pptx: for .pptx files
+};
 
 // What applying a design template gives a presentation: which file it was
-// and the design records read from it, handed on to the file writer.
+// and the design read from it, handed on to the file writer. Exactly one of
+// the designs is set, the one of its family.
 struct DesignTemplate
 {
     std::string fileName;
+    DesignFamily family = DesignFamily::PowerPoint97;
     std::shared_ptr<const TemplateDesign> design;
+    std::shared_ptr<const PackageDesign> packageDesign;
 };
 
 // A template that could not be read. The message names the path and the

@@ -6,9 +6,11 @@
 #include <cstddef>
 #include <utility>
 
-CDocumentLoan::CDocumentLoan(CSlidesObject& slides, std::shared_ptr<const TemplateDesign> design)
+CDocumentLoan::CDocumentLoan(CSlidesObject& slides, std::shared_ptr<const TemplateDesign> design,
+                             std::shared_ptr<const PackageDesign> packageDesign)
 {
     m_document.design = std::move(design);
+    m_document.packageDesign = std::move(packageDesign);
     try {
         Lend(slides);
     } catch (...) {

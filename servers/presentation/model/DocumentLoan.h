@@ -16,7 +16,8 @@ class CTextBody;
 class CDocumentLoan
 {
 public:
-    CDocumentLoan(CSlidesObject& slides, std::shared_ptr<const TemplateDesign> design);
+    CDocumentLoan(CSlidesObject& slides, std::shared_ptr<const TemplateDesign> design,
+                  std::shared_ptr<const PackageDesign> packageDesign = nullptr);
     ~CDocumentLoan();
     CDocumentLoan(const CDocumentLoan&) = delete;
     CDocumentLoan& operator=(const CDocumentLoan&) = delete;

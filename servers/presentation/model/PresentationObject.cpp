@@ -35,7 +35,8 @@ HRESULT CPresentationObject::Answer(const InvokeCall& call)
 
 PresentationDocument CPresentationObject::ToDocument() const
 {
-    return PresentationDocument{m_slides->ToSlideData(), m_design ? m_design->design : nullptr};
+    return PresentationDocument{m_slides->ToSlideData(), m_design ? m_design->design : nullptr,
+                                m_design ? m_design->packageDesign : nullptr};
 }
 
 CVariant CPresentationObject::GetSlides(const CArguments&)
@@ -85,7 +86,8 @@ void CPresentationObject::Write(const std::string& fileName, int fileFormat)
     if (writer == nullptr)
         throw CServerError(ServerError::NoFileWriter, {ToValidUtf8(fileName)});
     try {
-        const CDocumentLoan loan(*m_slides, m_design ? m_design->design : nullptr);
+        const CDocumentLoan loan(*m_slides, m_design ? m_design->design : nullptr,
+                                 m_design ? m_design->packageDesign : nullptr);
         writer->Write(loan.Document(), fileName, fileFormat);
     } catch (const CSaveError& error) {
         if (*error.what() == '\0')
@@ -126,9 +128,14 @@ std::string CPresentationObject::SaveViewingCopy()
     const auto& name = State()->services.viewingName;
     const std::filesystem::path folder =
         ViewingCopies::MakeFolder(std::filesystem::temp_directory_path());
-    const std::string path = (folder / ViewingCopies::FileName(name ? name() : "")).string();
+    std::string path = (folder / ViewingCopies::FileName(name ? name() : "")).string();
+    // A design of the Open XML family is shown in a file of its own family.
+    const bool openXml = m_design && m_design->family == DesignFamily::OpenXml;
+    if (openXml)
+        path += 'x';
     try {
-        Write(path, PowerPointConstant::ppSaveAsPresentation);
+        Write(path, openXml ? PowerPointConstant::ppSaveAsOpenXMLPresentation
+                            : PowerPointConstant::ppSaveAsPresentation);
     } catch (...) {
         std::error_code ignored;
         std::filesystem::remove_all(folder, ignored);

@@ -49,6 +49,10 @@ void CPptFileWriter::Write(const PresentationDocument& document, const std::stri
 {
     if (fileFormat != kFormatPresentation && fileFormat != kFormatTemplate)
         Fail(path, "file format " + std::to_string(fileFormat) + " is not supported");
+    // Saving without the design that was applied would report a success that is not one.
+    if (document.packageDesign)
+        Fail(path, "an Office Open XML design template (.potx) cannot be carried into a .ppt "
+                   "file; apply a .pot template instead, or save it as .pptx");
     if (const std::string problem = TargetFolderProblem(path); !problem.empty())
         Fail(path, problem);
     // Made first, so a read-only target is refused before any work is done.

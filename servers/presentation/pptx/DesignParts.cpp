@@ -273,4 +273,30 @@ std::string LayoutRelsXml()
     return rels.Text();
 }
 
+PackageDesign OwnDesign(const DesignDescription& description)
+{
+    const std::string ml = "application/vnd.openxmlformats-officedocument.presentationml.";
+    const std::string rels = "application/vnd.openxmlformats-package.relationships+xml";
+    PackageDesign design;
+    design.masterPart = "ppt/slideMasters/slideMaster1.xml";
+    design.themePart = "ppt/theme/theme1.xml";
+    design.parts = {{design.masterPart, ml + "slideMaster+xml", MasterXml(description)},
+                    {"ppt/slideMasters/_rels/slideMaster1.xml.rels", rels, MasterRelsXml()}};
+    for (int i = 1; i <= kLayoutCount; ++i) {
+        const std::string name = "slideLayout" + std::to_string(i) + ".xml";
+        design.parts.push_back({"ppt/slideLayouts/" + name, ml + "slideLayout+xml", LayoutXml(i)});
+        design.parts.push_back({"ppt/slideLayouts/_rels/" + name + ".rels", rels, LayoutRelsXml()});
+        design.layouts.at(static_cast<std::size_t>(i - 1)).part = "ppt/slideLayouts/" + name;
+    }
+    design.parts.push_back({design.themePart,
+                            "application/vnd.openxmlformats-officedocument.theme+xml",
+                            ThemeXml(description)});
+    design.layouts[0].title = {"ctrTitle"};
+    design.layouts[0].subtitle = {"subTitle", 1};
+    design.layouts[1].title = design.layouts[2].title = {"title"};
+    design.layouts[1].bodies[0] = {"", 1};
+    design.layouts[2].bodies = {{{"", 1, true}, {"", 2, true}}};
+    return design;
+}
+
 } // namespace DesignParts

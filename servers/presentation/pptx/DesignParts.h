@@ -2,6 +2,7 @@
 #pragma once
 
 #include "DesignDescription.h"
+#include "PackageDesign.h"
 
 #include <string>
 
@@ -21,5 +22,9 @@ std::string MasterXml(const DesignDescription& design);
 std::string MasterRelsXml();
 std::string LayoutXml(int layout);
 std::string LayoutRelsXml();
+
+// The parts above as a design, with the placeholders slides of each layout
+// name.
+PackageDesign OwnDesign(const DesignDescription& description = {});
 
 } // namespace DesignParts

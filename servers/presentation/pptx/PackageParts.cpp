@@ -2,6 +2,7 @@
 #include "PackageParts.h"
 
 #include "DesignParts.h"
+#include "PartName.h"
 #include "ShapeXml.h"
 #include "XmlPart.h"
 
@@ -38,24 +39,46 @@ int LayoutOf(const SlideData& slide)
     return std::clamp(slide.layout, 1, DesignParts::kLayoutCount);
 }
 
-PlaceholderRef SlidePlaceholder(PlaceholderKind kind, int layout, int& bodies)
+bool IsSet(const PlaceholderSpot& spot)
+{
+    return !spot.type.empty() || spot.index >= 0 || spot.frame;
+}
+
+// The layout's own spot for a placeholder, or the one every layout of ours
+// would give it.
+PlaceholderSpot SlidePlaceholder(PlaceholderKind kind, const PackageLayout& layout,
+                                 int layoutNumber, int& bodies)
 {
     switch (kind) {
     case PlaceholderKind::CenterTitle:
-        return {"ctrTitle"};
+        return IsSet(layout.title) ? layout.title : PlaceholderSpot{"ctrTitle"};
     case PlaceholderKind::Subtitle:
-        return {"subTitle", 1};
+        return IsSet(layout.subtitle) ? layout.subtitle : PlaceholderSpot{"subTitle", 1};
     case PlaceholderKind::Title:
-        return {"title"};
+        return IsSet(layout.title) ? layout.title : PlaceholderSpot{"title"};
     case PlaceholderKind::Body:
         break;
     }
-    return {nullptr, ++bodies, layout == 3};
+    ++bodies;
+    const std::size_t column = bodies > 1 ? 1 : 0;
+    if (IsSet(layout.bodies.at(column)) && bodies <= 2)
+        return layout.bodies.at(column);
+    return {"", bodies, layoutNumber == 3};
+}
+
+// Frames are in EMUs, as the layouts' own.
+void AddFrame(pugi::xml_node textBody, const PlaceholderSpot::Frame& frame)
+{
+    pugi::xml_node properties = textBody.parent().child("p:spPr");
+    pugi::xml_node transform = properties.prepend_child("a:xfrm");
+    Add(transform, "a:off", {{"x", std::to_string(frame.x)}, {"y", std::to_string(frame.y)}});
+    Add(transform, "a:ext",
+        {{"cx", std::to_string(frame.width)}, {"cy", std::to_string(frame.height)}});
 }
 
 } // namespace
 
-std::string ContentTypesXml(std::size_t slideCount, bool isTemplate)
+std::string ContentTypesXml(std::size_t slideCount, const PackageDesign& design, bool isTemplate)
 {
     CXmlPart part;
     pugi::xml_node types = part.Root("Types", Ns::kContentTypes);
@@ -66,12 +89,12 @@ std::string ContentTypesXml(std::size_t slideCount, bool isTemplate)
     const std::string ml = kPresentationMl;
     AddOverride(types, "/ppt/presentation.xml",
                 ml + (isTemplate ? "template.main+xml" : "presentation.main+xml"));
-    AddOverride(types, "/ppt/slideMasters/slideMaster1.xml", ml + "slideMaster+xml");
-    for (int i = 1; i <= DesignParts::kLayoutCount; ++i)
-        AddOverride(types, "/ppt/slideLayouts/slideLayout" + std::to_string(i) + ".xml",
-                    ml + "slideLayout+xml");
-    AddOverride(types, "/ppt/theme/theme1.xml",
-                "application/vnd.openxmlformats-officedocument.theme+xml");
+    // Relationship parts have their type by extension; every other part of
+    // the design is listed by name, whatever its extension.
+    for (const PackageDesignPart& designPart : design.parts) {
+        if (!designPart.name.ends_with(".rels"))
+            AddOverride(types, "/" + designPart.name, designPart.contentType);
+    }
     for (std::size_t i = 1; i <= slideCount; ++i)
         AddOverride(types, "/ppt/slides/slide" + std::to_string(i) + ".xml", ml + "slide+xml");
     AddOverride(types, "/docProps/core.xml",
@@ -90,7 +113,7 @@ std::string RootRelsXml()
     return rels.Text();
 }
 
-std::string PresentationXml(std::size_t slideCount)
+std::string PresentationXml(std::size_t slideCount, const PackageDesign& design)
 {
     CXmlPart part;
     pugi::xml_node presentation = part.Root("p:presentation", nullptr, true);
@@ -103,17 +126,21 @@ std::string PresentationXml(std::size_t slideCount)
                 {{"id", std::to_string(256 + i)},
                  {"r:id", "rId" + std::to_string(kFirstSlideRelationship + i)}});
     }
-    // 10 x 7.5 inches, as the .ppt writer's slides.
-    Add(presentation, "p:sldSz", {{"cx", "9144000"}, {"cy", "6858000"}, {"type", "screen4x3"}});
+    pugi::xml_node size = Add(
+        presentation, "p:sldSz",
+        {{"cx", std::to_string(design.slideWidth)}, {"cy", std::to_string(design.slideHeight)}});
+    if (!design.slideSizeType.empty())
+        size.append_attribute("type") = design.slideSizeType.c_str();
     Add(presentation, "p:notesSz", {{"cx", "6858000"}, {"cy", "9144000"}});
     return part.Text();
 }
 
-std::string PresentationRelsXml(std::size_t slideCount)
+std::string PresentationRelsXml(std::size_t slideCount, const PackageDesign& design)
 {
     CRelationships rels;
-    rels.Add(RelationshipType("slideMaster"), "slideMasters/slideMaster1.xml");
-    rels.Add(RelationshipType("theme"), "theme/theme1.xml");
+    const std::string self = "ppt/presentation.xml";
+    rels.Add(RelationshipType("slideMaster"), PartName::RelativeTarget(self, design.masterPart));
+    rels.Add(RelationshipType("theme"), PartName::RelativeTarget(self, design.themePart));
     for (std::size_t i = 1; i <= slideCount; ++i)
         rels.Add(RelationshipType("slide"), "slides/slide" + std::to_string(i) + ".xml");
     return rels.Text();
@@ -153,18 +180,22 @@ std::string AppPropertiesXml(const Properties& properties)
     return part.Text();
 }
 
-std::string SlideXml(const SlideData& slide)
+std::string SlideXml(const SlideData& slide, const PackageDesign& design)
 {
     const int layout = LayoutOf(slide);
+    const PackageLayout& spots = design.layouts.at(static_cast<std::size_t>(layout - 1));
     CXmlPart part;
     pugi::xml_node root = part.Root("p:sld", nullptr, true);
     pugi::xml_node tree = AddShapeTree(Add(root, "p:cSld"));
     int id = 2;
     int bodies = 0;
     for (const Placeholder& placeholder : slide.placeholders) {
-        pugi::xml_node body =
-            AddPlaceholderShape(tree, id++, placeholder.name,
-                                SlidePlaceholder(placeholder.kind, layout, bodies), nullptr);
+        const PlaceholderSpot spot = SlidePlaceholder(placeholder.kind, spots, layout, bodies);
+        const PlaceholderRef ref{spot.type.empty() ? nullptr : spot.type.c_str(), spot.index,
+                                 spot.half};
+        pugi::xml_node body = AddPlaceholderShape(tree, id++, placeholder.name, ref, nullptr);
+        if (spot.frame)
+            AddFrame(body, *spot.frame);
         for (const TextParagraph& paragraph : placeholder.paragraphs)
             AddParagraph(body, paragraph.text, std::clamp(paragraph.indentLevel, 1, 5) - 1);
     }
@@ -172,11 +203,13 @@ std::string SlideXml(const SlideData& slide)
     return part.Text();
 }
 
-std::string SlideRelsXml(const SlideData& slide)
+std::string SlideRelsXml(const SlideData& slide, const PackageDesign& design)
 {
     CRelationships rels;
+    const std::string& layout =
+        design.layouts.at(static_cast<std::size_t>(LayoutOf(slide) - 1)).part;
     rels.Add(RelationshipType("slideLayout"),
-             "../slideLayouts/slideLayout" + std::to_string(LayoutOf(slide)) + ".xml");
+             PartName::RelativeTarget("ppt/slides/slide.xml", layout));
     return rels.Text();
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "PackageDesign.h"
 #include "PresentationDocument.h"
 
 #include <cstdint>
@@ -19,17 +20,19 @@ struct Properties
     std::size_t slideCount = 0;
 };
 
-// A template's main part has a content type of its own; nothing else differs.
-std::string ContentTypesXml(std::size_t slideCount, bool isTemplate = false);
+// The design's parts are listed and named as design gives them; a
+// template's main part has a content type of its own.
+std::string ContentTypesXml(std::size_t slideCount, const PackageDesign& design,
+                            bool isTemplate = false);
 std::string RootRelsXml();
-std::string PresentationXml(std::size_t slideCount);
-std::string PresentationRelsXml(std::size_t slideCount);
+std::string PresentationXml(std::size_t slideCount, const PackageDesign& design);
+std::string PresentationRelsXml(std::size_t slideCount, const PackageDesign& design);
 std::string CorePropertiesXml(const Properties& properties);
 std::string AppPropertiesXml(const Properties& properties);
 
-// The slide part of one slide and its relationship to its layout.
-std::string SlideXml(const SlideData& slide);
-std::string SlideRelsXml(const SlideData& slide);
+// The slide part of one slide and its relationship to the design's layout.
+std::string SlideXml(const SlideData& slide, const PackageDesign& design);
+std::string SlideRelsXml(const SlideData& slide, const PackageDesign& design);
 
 // Slide ids run from 256 to 2^31 - 1, so no more slides fit in a package.
 inline constexpr std::size_t kMaxSlides = 2147483648U - 256U;

@@ -3,12 +3,14 @@
 
 #include "DesignParts.h"
 #include "DocumentTitle.h"
+#include "PackageDesign.h"
 #include "PackageParts.h"
 #include "SafeFile.h"
 #include "TargetFolder.h"
 #include "ZipPackage.h"
 
 #include <ctime>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -18,51 +20,54 @@ namespace {
     throw CSaveError("Cannot save \"" + path + "\": " + reason + ".");
 }
 
-void AddDesign(CZipPackage& package, const DesignDescription& design)
+void AddDesign(CZipPackage& package, const PackageDesign& design)
 {
-    using namespace DesignParts;
-    package.AddPart("ppt/slideMasters/slideMaster1.xml", [&design] { return MasterXml(design); });
-    package.AddPart("ppt/slideMasters/_rels/slideMaster1.xml.rels", MasterRelsXml);
-    for (int i = 1; i <= kLayoutCount; ++i) {
-        const std::string name = "slideLayout" + std::to_string(i) + ".xml";
-        package.AddPart("ppt/slideLayouts/" + name, [i] { return LayoutXml(i); });
-        package.AddPart("ppt/slideLayouts/_rels/" + name + ".rels", LayoutRelsXml);
+    for (const PackageDesignPart& part : design.parts) {
+        const PackageDesignPart* kept = &part;
+        package.AddPart(part.name, [kept] { return kept->bytes; });
     }
-    package.AddPart("ppt/theme/theme1.xml", [&design] { return ThemeXml(design); });
 }
 
 } // namespace
 
 void CPptxFileWriter::WritePackage(const PresentationDocument& document, int fd,
-                                   const DesignDescription& design, int fileFormat)
+                                   const DesignDescription& description, int fileFormat)
 {
     using namespace PackageParts;
     const std::size_t count = document.slides.size();
     if (count > kMaxSlides)
         throw std::length_error("a presentation package holds at most " +
                                 std::to_string(kMaxSlides) + " slides");
+    // A template's design is shared with the presentation; our own is made
+    // for the save, from the description.
+    std::shared_ptr<const PackageDesign> design = document.packageDesign;
+    if (!design)
+        design = std::make_shared<const PackageDesign>(DesignParts::OwnDesign(description));
+    const PackageDesign* parts = design.get();
     Properties properties{DocumentTitle(document), "Quillon", 0, 0, count};
     properties.created = properties.saved = static_cast<std::int64_t>(std::time(nullptr));
 
     CZipPackage package(fd);
     // The content types come first, where readers that stream the package look.
     const bool isTemplate = fileFormat == kFormatOpenXmlTemplate;
-    package.AddPart("[Content_Types].xml",
-                    [count, isTemplate] { return ContentTypesXml(count, isTemplate); });
+    package.AddPart("[Content_Types].xml", [count, parts, isTemplate] {
+        return ContentTypesXml(count, *parts, isTemplate);
+    });
     package.AddPart("_rels/.rels", RootRelsXml);
     package.AddPart("docProps/core.xml", [properties] { return CorePropertiesXml(properties); });
     package.AddPart("docProps/app.xml", [properties] { return AppPropertiesXml(properties); });
-    package.AddPart("ppt/presentation.xml", [count] { return PresentationXml(count); });
+    package.AddPart("ppt/presentation.xml",
+                    [count, parts] { return PresentationXml(count, *parts); });
     package.AddPart("ppt/_rels/presentation.xml.rels",
-                    [count] { return PresentationRelsXml(count); });
-    AddDesign(package, design);
+                    [count, parts] { return PresentationRelsXml(count, *parts); });
+    AddDesign(package, *parts);
     // The slides are read from the document only as libzip reaches them.
     for (std::size_t i = 0; i < count; ++i) {
         const SlideData* slide = &document.slides[i];
         const std::string name = "slide" + std::to_string(i + 1) + ".xml";
-        package.AddPart("ppt/slides/" + name, [slide] { return SlideXml(*slide); });
+        package.AddPart("ppt/slides/" + name, [slide, parts] { return SlideXml(*slide, *parts); });
         package.AddPart("ppt/slides/_rels/" + name + ".rels",
-                        [slide] { return SlideRelsXml(*slide); });
+                        [slide, parts] { return SlideRelsXml(*slide, *parts); });
     }
     package.Close();
 }
@@ -75,8 +80,8 @@ void CPptxFileWriter::Write(const PresentationDocument& document, const std::str
     // Saving without the design that was applied would report a success that
     // is not one.
     if (document.design)
-        Fail(path, "a .pot design template cannot be carried into a .pptx file; save it as "
-                   ".ppt, or without the template");
+        Fail(path, "a PowerPoint 97-2003 design template (.pot) cannot be carried into a .pptx "
+                   "file; apply a .potx template instead, or save it as .ppt");
     if (const std::string problem = TargetFolderProblem(path); !problem.empty())
         Fail(path, problem);
     // Made first, so a read-only target is refused before any work is done.

@@ -16,7 +16,8 @@ public:
     // A design template (.potx), as PowerPoint numbers it.
     static constexpr int kFormatOpenXmlTemplate = 26;
 
-    // The master, layouts and theme are written from design.
+    // Without an applied template, the master, layouts and theme are
+    // written from design.
     explicit CPptxFileWriter(DesignDescription design = {}) : m_design(std::move(design)) {}
 
     void Write(const PresentationDocument& document, const std::string& path,
@@ -25,7 +26,7 @@ public:
     // Writes the package to fd from its start, without the care for an
     // existing file that Write takes. Throws std::exception.
     static void WritePackage(const PresentationDocument& document, int fd,
-                             const DesignDescription& design = {},
+                             const DesignDescription& description = {},
                              int fileFormat = kFormatOpenXmlPresentation);
 
 private:

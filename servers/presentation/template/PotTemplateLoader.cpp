@@ -2,18 +2,13 @@
 #include "PotTemplateLoader.h"
 
 #include "CompoundFileReader.h"
-#include "FileDescriptor.h"
 #include "PptFormat.h"
+#include "TemplateFile.h"
 #include "TemplateReader.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <iterator>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -23,59 +18,7 @@ constexpr const char* kTooLarge = "it is larger than any design template (over 6
 
 [[noreturn]] void Fail(const std::string& fileName, const std::string& reason)
 {
-    throw CTemplateError("Cannot apply the template \"" + fileName + "\": " + reason + ".");
-}
-
-std::string DescribeKind(mode_t mode)
-{
-    if (S_ISDIR(mode))
-        return "it is a folder";
-    if (S_ISFIFO(mode))
-        return "it is a pipe, not a file";
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return "it is a device, not a file";
-    return "it is not a regular file";
-}
-
-// Opens without waiting, so that a pipe in the template's place is refused
-// instead of waiting for a writer, and reads no byte past the bound, so a
-// device or a growing file costs no more memory than a template may.
-std::vector<std::uint8_t> ReadFile(const std::string& fileName)
-{
-    const CFileDescriptor file(
-        ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (file.Get() < 0 && errno == ENOENT)
-        Fail(fileName, "the file does not exist");
-    if (file.Get() < 0)
-        Fail(fileName, std::string("it cannot be opened: ") + std::strerror(errno));
-    struct stat status
-    {};
-    if (::fstat(file.Get(), &status) != 0)
-        Fail(fileName, std::string("it cannot be read: ") + std::strerror(errno));
-    if (!S_ISREG(status.st_mode))
-        Fail(fileName, DescribeKind(status.st_mode));
-    if (static_cast<std::uintmax_t>(status.st_size) > CPotTemplateLoader::kMaxFileSize)
-        Fail(fileName, kTooLarge);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(status.st_size) + 1);
-    std::size_t used = 0;
-    // Up to one byte past the bound, to tell a file that grew from one at it.
-    for (;;) {
-        if (used == bytes.size()) {
-            if (used > CPotTemplateLoader::kMaxFileSize)
-                Fail(fileName, kTooLarge);
-            bytes.resize(std::min<std::size_t>(used * 2, CPotTemplateLoader::kMaxFileSize + 1));
-        }
-        const ssize_t got = ::read(file.Get(), bytes.data() + used, bytes.size() - used);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            Fail(fileName, std::string("it cannot be read: ") + std::strerror(errno));
-        if (got == 0)
-            break;
-        used += static_cast<std::size_t>(got);
-    }
-    bytes.resize(used);
-    return bytes;
+    FailTemplate(fileName, reason);
 }
 
 // PowerPoint 97 saving "for PowerPoint 95 and 97" puts its own copy of the
@@ -109,6 +52,11 @@ PptParts ReadParts(const CCompoundFileReader& file, const std::string& fileName)
     if (auto document = file.ReadStream(dual + kDocumentStreamName))
         return {std::move(document), file.ReadStream(dual + kCurrentUserStreamName),
                 file.ReadStream(dual + kPicturesStreamName)};
+    // Office keeps a password-protected file of either family as an
+    // encrypted package inside a compound file.
+    if (file.ReadStream("EncryptedPackage"))
+        Fail(fileName, "it is protected by a password; save a copy without the password and "
+                       "apply that");
     PptParts parts{file.ReadStream(kDocumentStreamName), file.ReadStream(kCurrentUserStreamName),
                    file.ReadStream(kPicturesStreamName)};
     if (file.ReadStream(kPowerPoint4StreamName) ||
@@ -125,7 +73,7 @@ std::shared_ptr<const DesignTemplate> CPotTemplateLoader::Load(const std::string
 {
     auto loaded = std::make_shared<DesignTemplate>();
     loaded->fileName = fileName;
-    loaded->design = ReadDesign(ReadFile(fileName), fileName);
+    loaded->design = ReadDesign(ReadTemplateFile(fileName), fileName);
     return loaded;
 }
 

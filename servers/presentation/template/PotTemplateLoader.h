@@ -2,6 +2,7 @@
 #pragma once
 
 #include "DesignTemplateLoader.h"
+#include "TemplateFile.h"
 
 #include <cstdint>
 #include <memory>
@@ -20,6 +21,5 @@ public:
     static std::shared_ptr<const TemplateDesign> ReadDesign(const std::vector<std::uint8_t>& bytes,
                                                             const std::string& fileName);
 
-    // Templates are a few hundred kilobytes; anything far larger is not one.
-    static constexpr std::uintmax_t kMaxFileSize = 64u << 20;
+    static constexpr std::uintmax_t kMaxFileSize = kMaxTemplateFileSize;
 };

@@ -14,7 +14,8 @@ std::shared_ptr<const DesignTemplate> CFakeTemplateLoader::Load(const std::strin
     if (failWith)
         throw CTemplateError(*failWith);
     loaded.push_back(fileName);
-    return std::make_shared<const DesignTemplate>(DesignTemplate{fileName, nullptr});
+    return std::make_shared<const DesignTemplate>(
+        DesignTemplate{fileName, DesignFamily::PowerPoint97, nullptr, nullptr});
 }
 
 void CModelTest::SetUp()

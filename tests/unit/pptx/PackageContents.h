@@ -8,8 +8,8 @@
 // std::runtime_error when the archive cannot be read.
 std::map<std::string, std::string> ReadPackage(const std::string& path);
 
-// Walks a package the way the Open Packaging Conventions read one: every part
-// has a content type, every listed part exists, every XML part parses and its
-// root element is in the namespace the standard gives its content type, and
-// every relationship's target exists. Failures are reported through gtest.
+// Checks a package the way the Open Packaging Conventions read one: every
+// part has a content type, every listed part exists, every XML part parses
+// and its root is in the namespace its type names, every internal
+// relationship target exists. Reports through gtest.
 void ExpectWellFormedPackage(const std::map<std::string, std::string>& parts);
