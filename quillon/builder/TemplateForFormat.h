@@ -48,8 +48,10 @@ struct TemplateChoice
     std::string file; // for Shipped: the template to apply instead
 };
 
-// An unsaved presentation is shown from a .ppt copy, so its design is
-// chosen as for a .ppt.
+// A presentation that is not saved has no format of its own: it gets the
+// shipped design as a .ppt does, as before the format could be chosen, and
+// any template of the user's (the server shows it in a copy of the design's
+// own format).
 TemplateChoice FitTemplateToFormat(const PresentationOptions& options,
                                    const ShippedTemplates& shipped);
 

@@ -44,7 +44,7 @@ TEST(TemplateForFormat, TheShippedDesignIsTakenInTheFormatWrittenWhicheverOfItsF
         SCOPED_TRACE(named);
         EXPECT_EQ(Fit(Saving(Ppt, named)), "shipped " + kShipped.pot);
         EXPECT_EQ(Fit(Saving(Pptx, named)), "shipped " + kShipped.potx);
-        // An unsaved presentation is shown from a .ppt copy.
+        // Not saved, a presentation has no format of its own.
         PresentationOptions shown = Saving(Pptx, named);
         shown.m_save = 0;
         EXPECT_EQ(Fit(shown), "shipped " + kShipped.pot);
