@@ -7,6 +7,7 @@
 #include "NoteReader.h"
 #include "PresentationBuilder.h"
 #include "StreamMessages.h"
+#include "TemplateFamily.h"
 
 #include <cerrno>
 #include <cstring>
@@ -45,6 +46,21 @@ int CCommandLine::Run(const std::vector<std::string>& args)
     if (options.version) {
         m_environment.out << "quillon-cli " << QUILLON_VERSION << '\n';
         return FinishOutput(0);
+    }
+    // A design is carried only into a file of its own family; refusing here
+    // beats a file saved without the design that was asked for.
+    const PresentationFormat format =
+        options.openXml ? PresentationFormat::Pptx : PresentationFormat::Ppt;
+    if (options.applyTemplate && options.templateFile &&
+        TemplateFormatOf(*options.templateFile) != format) {
+        Say("quillon-cli", options.openXml
+                               ? "--template " + *options.templateFile +
+                                     ": a PowerPoint 97-2003 template (.pot) cannot be applied "
+                                     "to --format pptx; give a .potx template"
+                               : "--template " + *options.templateFile +
+                                     ": a .potx template cannot be applied to --format ppt; "
+                                     "give a .pot template or --format pptx");
+        return 2;
     }
     const Clock::time_point start = m_environment.now();
     bool allSaved = true;

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "CommandLineOptions.h"
 
-#include "TemplateForFormat.h"
-
 const char* const kCommandLineUsage =
     "Usage: quillon-cli [OPTION]... NOTE...\n"
     "Turn outline notes into presentations. NOTE is a text file, or - for standard input.\n"
@@ -94,18 +92,5 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args)
     }
     if (options.notes.empty() && !options.help && !options.version)
         return {std::nullopt, "no note given"};
-    // A design made for the other format is refused here rather than at
-    // every note.
-    if (options.applyTemplate && options.templateFile) {
-        const PresentationFormat format =
-            options.openXml ? PresentationFormat::Pptx : PresentationFormat::Ppt;
-        const std::optional<PresentationFormat> madeFor = TemplateFormatOf(*options.templateFile);
-        if (madeFor && *madeFor != format)
-            return {std::nullopt,
-                    "the design template " + *options.templateFile + " is made for --format " +
-                        (format == PresentationFormat::Pptx ? "ppt" : "pptx") + ": choose a " +
-                        (format == PresentationFormat::Pptx ? ".potx" : ".pot") +
-                        " design template for this format"};
-    }
     return {options, {}};
 }

@@ -1,29 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "TemplateForFormat.h"
 
-#include <algorithm>
-#include <cctype>
-
-namespace {
-
-bool EndsWith(const std::string& name, const std::string& extension)
-{
-    return name.size() > extension.size() &&
-           std::equal(extension.rbegin(), extension.rend(), name.rbegin(), [](char a, char b) {
-               return a == std::tolower(static_cast<unsigned char>(b));
-           });
-}
-
-} // namespace
-
-std::optional<PresentationFormat> TemplateFormatOf(const std::string& file)
-{
-    if (EndsWith(file, ".pot"))
-        return PresentationFormat::Ppt;
-    if (EndsWith(file, ".potx") || EndsWith(file, ".pptx"))
-        return PresentationFormat::Pptx;
-    return std::nullopt;
-}
+#include "TemplateFamily.h"
 
 TemplateChoice FitTemplateToFormat(const PresentationOptions& options,
                                    const ShippedTemplates& shipped)
@@ -38,8 +16,9 @@ TemplateChoice FitTemplateToFormat(const PresentationOptions& options,
             return {TemplateForFormat::LeftOut, {}};
         return {TemplateForFormat::Shipped, own};
     }
-    const std::optional<PresentationFormat> madeFor = TemplateFormatOf(options.m_templateFile);
-    if (saved && madeFor && *madeFor != written)
+    // No name at all is a template that cannot be found, and is said so.
+    if (saved && !options.m_templateFile.empty() &&
+        TemplateFormatOf(options.m_templateFile) != written)
         return {TemplateForFormat::Refused, {}};
     return {};
 }

@@ -3,7 +3,6 @@
 
 #include "PresentationOptions.h"
 
-#include <optional>
 #include <string>
 
 // The shipped design, once per file format (quillon.pot and quillon.potx,
@@ -22,11 +21,6 @@ struct ShippedTemplates
         return !file.empty() && (file == pot || file == potx);
     }
 };
-
-// The format whose presentations a template file is made for, told by its
-// name: .pot for .ppt, .potx (or a .pptx used as one) for .pptx; nothing
-// when the name does not say, and the server decides by what the file holds.
-std::optional<PresentationFormat> TemplateFormatOf(const std::string& file);
 
 // What becomes of the design template in a build. The shipped design is one
 // design in both formats: whichever of its files the options name, a build

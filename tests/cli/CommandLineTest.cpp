@@ -143,11 +143,12 @@ TEST_F(CommandLine, EachFormatTakesTheShippedDesignInItsFormatAndRefusesTheOther
                                 "will not be applied.\n");
 
     EXPECT_EQ(Run({"--format", "pptx", "--template", "design.pot", note}), 2);
-    EXPECT_NE(err.str().find("the design template design.pot is made for --format ppt"),
+    EXPECT_NE(err.str().find("design.pot: a PowerPoint 97-2003 template (.pot) cannot be applied "
+                             "to --format pptx"),
               std::string::npos)
         << err.str();
     EXPECT_EQ(Run({"--template=Design.POTX", note}), 2);
-    EXPECT_NE(err.str().find("is made for --format pptx: choose a .pot design template"),
+    EXPECT_NE(err.str().find("Design.POTX: a .potx template cannot be applied to --format ppt"),
               std::string::npos)
         << err.str();
     EXPECT_EQ(

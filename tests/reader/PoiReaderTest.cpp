@@ -2,6 +2,7 @@
 #include "PotTemplateLoader.h"
 #include "ReaderCases.h"
 #include "SampleDocuments.h"
+#include "TemplateLoader.h"
 
 #include <QDir>
 #include <QProcess>
@@ -242,6 +243,11 @@ TEST(ApachePoiXslf, ReadsTheSameFromOpenXmlPresentations)
 {
     std::vector<WrittenFile> files = OpenXmlReaderCases();
     files.push_back({"no_slides.pptx", 24, PresentationDocument{}, {}});
+    // On an Office Open XML template's master and layouts.
+    PresentationDocument designed = WorkedExample();
+    designed.packageDesign =
+        CTemplateLoader().Load(QUILLON_POTX_CORPUS "/ok-small.potx")->packageDesign;
+    files.push_back({"on_template.pptx", 24, designed, {}});
     ExpectPoiReadsWhatWasWritten(files, "PoiXslfDump", true);
 }
 

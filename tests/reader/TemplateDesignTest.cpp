@@ -6,7 +6,9 @@
 #include "PotTemplateLoader.h"
 #include "PptFileWriter.h"
 #include "PptPackager.h"
+#include "PptxFileWriter.h"
 #include "SampleDocuments.h"
+#include "TemplateLoader.h"
 #include "TemplateReader.h"
 
 #include <QDir>
@@ -68,14 +70,17 @@ void WriteWithDesign(const QString& path, std::shared_ptr<const TemplateDesign> 
     CPptFileWriter().Write(document, path.toStdString(), format);
 }
 
-void ExpectTextKept(const QString& converted)
+// Impress shows levels as lists, which a design without bullets has none of.
+void ExpectTextKept(const QString& converted, bool withLevels = true)
 {
     const std::vector<ImpressPage> pages = ReadImpressDocument(converted);
     ASSERT_EQ(pages.size(), 3u);
     ASSERT_EQ(pages[1].frames.size(), 2u);
     EXPECT_EQ(pages[1].frames[0].paragraphs.at(0).text, "Agenda");
     ASSERT_EQ(pages[1].frames[1].paragraphs.size(), 4u);
-    EXPECT_EQ(pages[1].frames[1].paragraphs[2].level, 5);
+    if (withLevels) {
+        EXPECT_EQ(pages[1].frames[1].paragraphs[2].level, 5);
+    }
     ASSERT_EQ(pages[2].frames.size(), 3u);
     EXPECT_EQ(pages[2].frames[2].paragraphs.at(1).text, "Right b");
 }
@@ -119,6 +124,37 @@ TEST(LibreOfficeImpress, ShowsTheDesignOfTheAppliedTemplate)
     EXPECT_EQ(design.titleColor, "#ffd166");
     EXPECT_FALSE(design.titleBold);
     ExpectTextKept(converted);
+}
+
+// A .potx that LibreOffice exports is applied to a .pptx: Impress shows the
+// slides on that template's master, with the background and title style it
+// shows for the template itself, and with the presentation's text.
+TEST(LibreOfficeImpress, ShowsTheDesignOfAnOpenXmlTemplateItExported)
+{
+    CImpress impress;
+    const QString dark = impress.Path("dark.ppt");
+    WriteWithDesign(dark, DesignOf(kDarkDesign), CPptFileWriter::kFormatPresentation);
+    impress.Convert("potx", {dark});
+    const QString exported = impress.Converted(dark, "potx");
+    ASSERT_TRUE(QFileInfo::exists(exported));
+
+    PresentationDocument document = SampleDocuments::WorkedExample();
+    const auto loaded = CTemplateLoader().Load(exported.toStdString());
+    ASSERT_EQ(loaded->family, DesignFamily::OpenXml);
+    document.packageDesign = loaded->packageDesign;
+    const QString built = impress.Path("on_template.pptx");
+    CPptxFileWriter().Write(document, built.toStdString(),
+                            CPptxFileWriter::kFormatOpenXmlPresentation);
+    impress.Convert("fodp", {built, exported});
+    const QString converted = impress.Converted(built, "fodp");
+    const ImpressDesign design = ReadImpressDesign(converted);
+    const ImpressDesign expected = ReadImpressDesign(impress.Converted(exported, "fodp"));
+    EXPECT_EQ(design.backgroundColor, "#1e2b3a");
+    EXPECT_EQ(design.backgroundColor, expected.backgroundColor);
+    EXPECT_EQ(design.titleFont, expected.titleFont);
+    EXPECT_EQ(design.titleColor, expected.titleColor);
+    // The master LibreOffice exports from a .ppt has no body text styles.
+    ExpectTextKept(converted, false);
 }
 
 } // namespace

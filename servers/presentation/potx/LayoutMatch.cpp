@@ -81,9 +81,19 @@ bool IsBody(const Spot& spot)
     return spot.type.empty() || spot.type == "obj" || spot.type == "body";
 }
 
-PlaceholderSpot ToSpot(const Spot& spot)
+// A slide placeholder names its layout's by type and index. When the layout
+// has two of one name (some programs leave every content placeholder
+// without an index), only a frame of its own puts each where its layout's is.
+PlaceholderSpot ToSpot(const Spot& spot, const std::vector<Spot>& all)
 {
-    return {spot.type, spot.index};
+    // Without a type or index a placeholder is content number 0.
+    PlaceholderSpot result{spot.type, spot.type.empty() && spot.index < 0 ? 0 : spot.index};
+    const auto twins = std::count_if(all.begin(), all.end(), [&spot](const Spot& other) {
+        return other.type == spot.type && other.index == spot.index;
+    });
+    if (twins > 1)
+        result.frame = spot.frame;
+    return result;
 }
 
 std::optional<PlaceholderSpot::Frame> MasterFrame(const std::vector<Spot>& master, bool title)
@@ -95,12 +105,27 @@ std::optional<PlaceholderSpot::Frame> MasterFrame(const std::vector<Spot>& maste
     return std::nullopt;
 }
 
+bool HasSubtitle(const Layout& layout)
+{
+    const std::vector<Spot> spots = Placeholders(*layout.xml);
+    return std::any_of(spots.begin(), spots.end(), [](const Spot& spot) {
+        return spot.type == "subTitle" || spot.type == "ctrTitle";
+    });
+}
+
 std::size_t Choose(const std::vector<Layout>& layouts, std::size_t ours, std::size_t fallback)
 {
     for (const std::string& type : kPreferred.at(ours)) {
         for (std::size_t i = 0; i < layouts.size(); ++i) {
             if (layouts[i].type == type)
                 return i;
+        }
+        // Some programs store their title layout under another type; its
+        // subtitle or centre title gives it away.
+        if (type == "title") {
+            const auto found = std::find_if(layouts.begin(), layouts.end(), HasSubtitle);
+            if (found != layouts.end())
+                return static_cast<std::size_t>(found - layouts.begin());
         }
     }
     return fallback;
@@ -122,17 +147,17 @@ void Place(const std::vector<Spot>& spots, const std::vector<Spot>& master, std:
         const auto found = std::find_if(spots.begin(), spots.end(),
                                         [type](const Spot& spot) { return spot.type == type; });
         if (found != spots.end()) {
-            layout.title = ToSpot(*found);
+            layout.title = ToSpot(*found, spots);
             break;
         }
     }
     const auto subtitle = std::find_if(spots.begin(), spots.end(),
                                        [](const Spot& spot) { return spot.type == "subTitle"; });
-    layout.subtitle = subtitle != spots.end() ? ToSpot(*subtitle)
-                      : !bodies.empty()       ? ToSpot(bodies.front())
+    layout.subtitle = subtitle != spots.end() ? ToSpot(*subtitle, spots)
+                      : !bodies.empty()       ? ToSpot(bodies.front(), spots)
                                               : PlaceholderSpot{"body", 1};
-    layout.bodies[0] = bodies.empty() ? PlaceholderSpot{"body", 1} : ToSpot(bodies[0]);
-    layout.bodies[1] = bodies.size() > 1 ? ToSpot(bodies[1]) : PlaceholderSpot{};
+    layout.bodies[0] = bodies.empty() ? PlaceholderSpot{"body", 1} : ToSpot(bodies[0], spots);
+    layout.bodies[1] = bodies.size() > 1 ? ToSpot(bodies[1], spots) : PlaceholderSpot{};
     if (ours != 2 || bodies.size() > 1)
         return;
     // One body for two columns: each takes a half of it, a little apart.

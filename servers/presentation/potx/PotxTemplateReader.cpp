@@ -99,6 +99,7 @@ void CPotxTemplateReader::ReadContentTypes()
     const std::optional<std::string> bytes = m_zip.Read("[Content_Types].xml");
     if (!bytes)
         Fail("it is not an Office Open XML package (it has no [Content_Types].xml)");
+    CountXml(*bytes);
     pugi::xml_document types;
     PackageXml::Parse(types, *bytes, "[Content_Types].xml");
     for (const pugi::xml_node node : types.document_element().children()) {
@@ -108,6 +109,13 @@ void CPotxTemplateReader::ReadContentTypes()
         else if (LocalName(node) == "Override")
             m_overrides[Lower(node.attribute("PartName").value())] = type;
     }
+}
+
+void CPotxTemplateReader::CountXml(const std::string& bytes)
+{
+    m_xmlBytes += bytes.size();
+    if (m_xmlBytes > kMaxXmlBytes)
+        Fail("it holds more XML than a design template may (over 16 MB)");
 }
 
 std::string CPotxTemplateReader::ContentTypeOf(const std::string& part) const
@@ -138,12 +146,14 @@ const CPotxTemplateReader::Part& CPotxTemplateReader::Load(const std::string& na
     if (part.contentType.empty())
         Fail("the part \"" + name + "\" has no content type");
     if (IsXml(part.contentType)) {
+        CountXml(part.bytes);
         auto xml = std::make_unique<pugi::xml_document>();
         PackageXml::Parse(*xml, part.bytes, name);
         m_xml[key] = std::move(xml);
     }
     const std::string relsName = PartName::RelationshipsOf(name);
     if (const std::optional<std::string> rels = m_zip.Read(relsName)) {
+        CountXml(*rels);
         part.relationships = PackageXml::Relationships(*rels, relsName);
         part.hasRelationships = true;
     }
@@ -174,6 +184,7 @@ std::string CPotxTemplateReader::FindPresentation()
     const std::optional<std::string> rels = m_zip.Read("_rels/.rels");
     if (!rels)
         Fail("it is not an Office Open XML package (it has no _rels/.rels)");
+    CountXml(*rels);
     for (const Relationship& relation : PackageXml::Relationships(*rels, "_rels/.rels")) {
         if (relation.type.starts_with(kStrictRelationshipTypes))
             Fail("it is saved as Strict Open XML; save it as an ordinary PowerPoint template "

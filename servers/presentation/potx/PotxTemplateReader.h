@@ -27,6 +27,9 @@ public:
     PackageDesign Read();
 
     static constexpr std::size_t kMaxMasters = 64;
+    // XML parsed in all. A parsed tree takes many times its text, and a
+    // design's XML is rarely above a megabyte.
+    static constexpr std::size_t kMaxXmlBytes = 16u << 20;
 
 private:
     struct Part
@@ -37,6 +40,7 @@ private:
         bool hasRelationships = false;
     };
 
+    void CountXml(const std::string& bytes);
     void ReadContentTypes();
     std::string ContentTypeOf(const std::string& part) const;
     std::string FindPresentation();
@@ -57,4 +61,5 @@ private:
     std::map<std::string, std::unique_ptr<pugi::xml_document>> m_xml;
     std::vector<std::string> m_order; // the parts taken, in the order found
     std::map<std::string, std::string> m_newNames;
+    std::size_t m_xmlBytes = 0;
 };

@@ -45,12 +45,14 @@ CZipReader::CZipReader(const std::vector<std::uint8_t>& bytes)
         Fail("it holds more than " + std::to_string(kMaxEntries) + " entries");
     }
     for (zip_uint64_t i = 0; i < static_cast<zip_uint64_t>(count); ++i) {
-        const char* name = zip_get_name(m_archive, i, ZIP_FL_ENC_GUESS);
-        if (name == nullptr)
+        const char* stored = zip_get_name(m_archive, i, ZIP_FL_ENC_GUESS);
+        if (stored == nullptr)
             continue;
+        // libzip owns the name only as long as the archive is open.
+        const std::string name = stored;
         if (!m_entries.emplace(Lower(name), i).second) {
             zip_discard(m_archive);
-            Fail(std::string("it holds the part \"") + name + "\" twice");
+            Fail("it holds the part \"" + name + "\" twice");
         }
     }
 }

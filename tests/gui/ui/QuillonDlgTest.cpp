@@ -429,9 +429,17 @@ TEST_F(MainDialog, EachFormatAppliesTheShippedDesignInItsFormatAndRefusesTheOthe
     dialog->Options().m_templateFile = notes.Write("blue.pot", "a design").string();
     server.ClearCalls();
     dialog->OnCreatePresentation();
-    const std::vector<CRecordingMessages::Message> expected{
+    std::vector<CRecordingMessages::Message> expected{
         {TemplateRefusedText(dialog->Options().m_templateFile, PresentationFormat::Pptx),
          MB_ICONSTOP}};
+    EXPECT_EQ(messages.Messages(), expected);
+    // And the other way round: a .potx for a .ppt.
+    dialog->Options().m_format = PresentationFormat::Ppt;
+    dialog->Options().m_templateFile = notes.Write("blue.potx", "a design").string();
+    dialog->OnCreatePresentation();
+    expected.push_back(
+        {TemplateRefusedText(dialog->Options().m_templateFile, PresentationFormat::Ppt),
+         MB_ICONSTOP});
     EXPECT_EQ(messages.Messages(), expected);
     EXPECT_TRUE(server.Calls().empty()) << "refused before anything is built";
 }

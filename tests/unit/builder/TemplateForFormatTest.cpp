@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "TemplateForFormat.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -68,8 +71,14 @@ TEST(TemplateForFormat, AUsersTemplateForTheOtherFormatIsRefusedOnlyWhenSaved)
     EXPECT_EQ(Fit(Saving(Pptx, "/home/ann/Blue.potx")), "as chosen");
     EXPECT_EQ(Fit(Saving(Pptx, "/home/ann/deck.PPTX")), "as chosen");
     EXPECT_EQ(Fit(Saving(Ppt, "/home/ann/Blue.pot")), "as chosen");
-    // A name that does not say is left to the server, which reads the file.
-    EXPECT_EQ(Fit(Saving(Pptx, "/home/ann/design")), "as chosen");
+    // Told by content where there is one, as the server tells it.
+    const std::string zip =
+        (std::filesystem::temp_directory_path() / ("zip-" + std::to_string(::getpid()) + ".pot"))
+            .string();
+    std::ofstream(zip) << "PK\x03\x04 and the rest";
+    EXPECT_EQ(Fit(Saving(Ppt, zip)), "refused");
+    EXPECT_EQ(Fit(Saving(Pptx, zip)), "as chosen");
+    std::filesystem::remove(zip);
     PresentationOptions shown = Saving(Pptx, "/home/ann/Blue.pot");
     shown.m_save = 0;
     EXPECT_EQ(Fit(shown), "as chosen");

@@ -15,7 +15,7 @@ std::shared_ptr<const DesignTemplate> CFakeTemplateLoader::Load(const std::strin
         throw CTemplateError(*failWith);
     loaded.push_back(fileName);
     return std::make_shared<const DesignTemplate>(
-        DesignTemplate{fileName, DesignFamily::PowerPoint97, nullptr, nullptr});
+        DesignTemplate{fileName, family, nullptr, nullptr});
 }
 
 void CModelTest::SetUp()

@@ -38,6 +38,7 @@ public:
 
     std::vector<std::string> loaded;
     std::optional<std::string> failWith;
+    DesignFamily family = DesignFamily::PowerPoint97;
 };
 
 // Gives each test an application of its own, driven through the client

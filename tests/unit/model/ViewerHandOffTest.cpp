@@ -51,6 +51,20 @@ TEST_F(ViewerHandOff, AnUnsavedPresentationIsShownFromACopyNamedAsTheClientCalls
     std::filesystem::remove_all(copy.parent_path());
 }
 
+TEST_F(ViewerHandOff, AnUnsavedPresentationOnAnOpenXmlDesignIsShownFromAPptxCopy)
+{
+    auto loader = std::make_shared<CFakeTemplateLoader>();
+    loader->family = DesignFamily::OpenXml;
+    m_services.templateLoader = loader;
+    App().Activate();
+    NewPresentation().ApplyTemplate("/designs/blue.potx");
+    ASSERT_EQ(m_writer->calls.size(), 1u);
+    EXPECT_EQ(m_writer->calls[0].fileFormat, 24);
+    EXPECT_TRUE(m_writer->calls[0].path.ends_with("/Presentation.pptx")) << m_writer->calls[0].path;
+    ASSERT_EQ(m_viewer->shown.size(), 1u);
+    std::filesystem::remove_all(std::filesystem::path(m_viewer->shown[0]).parent_path());
+}
+
 TEST_F(ViewerHandOff, NothingIsShownUnlessTheApplicationWasShownAndKeptRunning)
 {
     NewPresentation();

@@ -62,6 +62,7 @@ TEST_F(PotxTemplateTest, DamagedTemplatesAreRefusedWithTheirReason)
         {"no-content-types.potx", "[Content_Types].xml"},
         {"target-outside.potx", "not a part of the package"},
         {"truncated.potx", "zip archive"},
+        {"xml-too-large.potx", "more XML than a design template may"},
     };
     std::size_t refused = 0;
     for (const auto& entry : fs::directory_iterator(kCorpus)) {
@@ -114,6 +115,28 @@ TEST_F(PotxTemplateTest, SlidesAreBuiltOnTheTemplatesMasterLayoutsAndTheme)
     EXPECT_NE(linked.at("ppt/slideMasters/_rels/slideMaster1.xml.rels")
                   .find("Target=\"http://example.com/a.png\" TargetMode=\"External\""),
               std::string::npos);
+}
+
+TEST_F(PotxTemplateTest, WithoutATwoColumnLayoutTheColumnsSplitTheTextLayoutsBody)
+{
+    const auto loaded = CTemplateLoader::ReadDesign(Bytes(kCorpus / "ok-no-two-column-layout.potx"),
+                                                    "one-column.potx");
+    const auto parts = SaveOn(loaded->packageDesign);
+    ExpectWellFormedPackage(parts);
+    EXPECT_NE(parts.at("ppt/slides/_rels/slide3.xml.rels").find("slideLayout2.xml"),
+              std::string::npos);
+    pugi::xml_document slide;
+    ASSERT_TRUE(slide.load_string(parts.at("ppt/slides/slide3.xml").c_str()));
+    const pugi::xpath_node_set offsets = slide.select_nodes("//p:spPr/a:xfrm/a:off");
+    ASSERT_EQ(offsets.size(), 2U);
+    // The master's body: 4,000,000 EMU wide from 457,200, a 25th of it between the halves.
+    EXPECT_STREQ(offsets[0].node().attribute("x").value(), "457200");
+    EXPECT_STREQ(offsets[1].node().attribute("x").value(), "2537200");
+
+    // A presentation we saved serves as a template in turn.
+    const auto again = CTemplateLoader().Load(m_path.string());
+    ASSERT_EQ(again->family, DesignFamily::OpenXml);
+    EXPECT_EQ(again->packageDesign->layouts[2].part, "ppt/slideLayouts/slideLayout2.xml");
 }
 
 TEST_F(PotxTemplateTest, EachFamilyIsRefusedInTheOthersFileLeavingNoFile)
