@@ -122,13 +122,10 @@ bool CCommandLine::BuildReadNote(const CommandLineOptions& options, const std::s
     settings.m_saveFolder =
         options.saveFolder.empty() ? std::filesystem::current_path().string() : options.saveFolder;
     settings.m_overwrite = options.overwrite ? 1 : 0;
+    settings.m_template = options.applyTemplate ? 1 : 0;
     settings.m_format = options.openXml ? PresentationFormat::Pptx : PresentationFormat::Ppt;
-    settings.m_templateFile = options.templateFile.value_or(m_environment.defaultTemplate);
-    // A shipped design of the other family is left out: the file then has
-    // the writer's own design. One the user gave was checked in Run.
-    settings.m_template =
-        options.applyTemplate && TemplateFormatOf(settings.m_templateFile) == settings.m_format ? 1
-                                                                                                : 0;
+    settings.m_templateFile =
+        options.templateFile.value_or(m_environment.shippedTemplates.For(settings.m_format));
     settings.m_leave = options.open ? 1 : 0;
     try {
         builder.BuildPresentation(std::move(text));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "FileSystem.h"
+#include "TemplateForFormat.h"
 
 #include <chrono>
 #include <functional>
@@ -25,8 +26,8 @@ public:
         std::ostream& out;
         std::ostream& err;
         const IFileSystem& fileSystem;
-        // The shipped design template; empty when none was found.
-        std::string defaultTemplate;
+        // The shipped design in both formats, the default template of each.
+        ShippedTemplates shippedTemplates;
         std::function<Clock::time_point()> now = [] {
             return Clock::now();
         };

@@ -29,9 +29,15 @@ int Run(int argc, char** argv)
         std::make_shared<CDetachedDesktopOpen>(STDERR_FILENO, "quillon-cli: "));
     const CEmbeddedServers servers(std::filesystem::path(), viewer);
     const CLocalFileSystem fileSystem;
-    const auto defaultTemplate = FindDataFile("quillon.pot");
-    CCommandLine commandLine({std::cin, std::cout, std::cerr, fileSystem,
-                              defaultTemplate ? defaultTemplate->string() : std::string()});
+    const auto shipped = [](const char* name) {
+        const auto found = FindDataFile(name);
+        return found ? found->string() : std::string();
+    };
+    CCommandLine commandLine({std::cin,
+                              std::cout,
+                              std::cerr,
+                              fileSystem,
+                              {shipped("quillon.pot"), shipped("quillon.potx")}});
     return commandLine.Run(std::vector<std::string>(argv + 1, argv + argc));
 }
 

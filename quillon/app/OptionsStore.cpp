@@ -32,9 +32,9 @@ std::string ReadText(const QSettings& settings, const char* name, const QString&
     return text.toStdString();
 }
 
-QString FindShippedTemplate()
+QString FindShippedTemplate(const char* name = "quillon.pot")
 {
-    const auto shipped = FindDataFile("quillon.pot");
+    const auto shipped = FindDataFile(name);
     return shipped ? QString::fromStdString(shipped->string()) : QString();
 }
 
@@ -43,14 +43,18 @@ QString FindShippedTemplate()
 COptionsStore::COptionsStore()
     : m_ownSettings(std::make_unique<QSettings>(QStringLiteral("Corvane"),
                                                 QCoreApplication::applicationName())),
-      m_settings(*m_ownSettings), m_shippedTemplate(FindShippedTemplate())
+      m_settings(*m_ownSettings), m_shippedTemplate(FindShippedTemplate()),
+      m_shippedOpenXmlTemplate(FindShippedTemplate("quillon.potx"))
 {}
 
-COptionsStore::COptionsStore(QSettings& settings) : COptionsStore(settings, FindShippedTemplate())
+COptionsStore::COptionsStore(QSettings& settings)
+    : COptionsStore(settings, FindShippedTemplate(), FindShippedTemplate("quillon.potx"))
 {}
 
-COptionsStore::COptionsStore(QSettings& settings, QString shippedTemplate)
-    : m_settings(settings), m_shippedTemplate(std::move(shippedTemplate))
+COptionsStore::COptionsStore(QSettings& settings, QString shippedTemplate,
+                             QString shippedOpenXmlTemplate)
+    : m_settings(settings), m_shippedTemplate(std::move(shippedTemplate)),
+      m_shippedOpenXmlTemplate(std::move(shippedOpenXmlTemplate))
 {}
 
 COptionsStore::~COptionsStore() = default;

@@ -14,6 +14,8 @@ std::optional<QString> CFileDialogPickers::PickTemplateFile(QWidget* parent)
     dialog.setObjectName(QStringLiteral("templatePicker"));
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // One filter for the designs of both formats: the format to save in is
+    // chosen apart, and a design for the other one is refused at Create.
     dialog.setNameFilters(
         {QStringLiteral("Design Templates (*.pot *.potx)"), QStringLiteral("All Files (*)")});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -53,22 +53,31 @@ public:
     CWaitCursor& operator=(const CWaitCursor&) = delete;
 };
 
-// Leaves the template out of one build; the option itself stays as chosen.
-class CTemplateLeftOut
+// The template one build applies, as FitTemplateToFormat chose it; the
+// options themselves stay as the user chose them.
+class CTemplateForBuild
 {
 public:
-    CTemplateLeftOut(std::int32_t& flag, bool leaveOut) : m_flag(flag), m_kept(flag)
+    CTemplateForBuild(PresentationOptions& options, const TemplateChoice& choice)
+        : m_options(options), m_kept(options.m_template), m_keptFile(options.m_templateFile)
     {
-        if (leaveOut)
-            m_flag = 0;
+        if (choice.kind == TemplateForFormat::LeftOut)
+            m_options.m_template = 0;
+        else if (choice.kind == TemplateForFormat::Shipped)
+            m_options.m_templateFile = choice.file;
     }
-    ~CTemplateLeftOut() { m_flag = m_kept; }
-    CTemplateLeftOut(const CTemplateLeftOut&) = delete;
-    CTemplateLeftOut& operator=(const CTemplateLeftOut&) = delete;
+    ~CTemplateForBuild()
+    {
+        m_options.m_template = m_kept;
+        m_options.m_templateFile = std::move(m_keptFile);
+    }
+    CTemplateForBuild(const CTemplateForBuild&) = delete;
+    CTemplateForBuild& operator=(const CTemplateForBuild&) = delete;
 
 private:
-    std::int32_t& m_flag;
+    PresentationOptions& m_options;
     std::int32_t m_kept;
+    std::string m_keptFile;
 };
 
 } // namespace
@@ -182,16 +191,15 @@ void CQuillonDlg::OnCreatePresentation()
         } else {
             text = GetNoteBody(m_noteRefs.GetAt(itemData));
         }
-        const TemplateForFormat design =
-            FitTemplateToFormat(m_options, m_services.optionsStore.ShippedTemplate().toStdString());
-        if (design == TemplateForFormat::Refused) {
+        const TemplateChoice design =
+            FitTemplateToFormat(m_options, m_services.optionsStore.Shipped());
+        if (design.kind == TemplateForFormat::Refused) {
             m_services.messages.ShowMessage(
                 TemplateRefusedText(m_options.m_templateFile, m_options.m_format), MB_ICONSTOP);
             return;
         }
         {
-            const CTemplateLeftOut leftOut(m_options.m_template,
-                                           design == TemplateForFormat::LeftOut);
+            const CTemplateForBuild forBuild(m_options, design);
             const CWaitCursor waitCursor;
             BuildPresentation(std::move(text));
         }

@@ -53,7 +53,7 @@ protected:
     int Run(const std::vector<std::string>& args, std::istream& in)
     {
         err.str({});
-        CCommandLine commandLine({in, out, err, fileSystem, std::string()});
+        CCommandLine commandLine({in, out, err, fileSystem, ShippedTemplates{}});
         return commandLine.Run(args);
     }
     int Run(const std::vector<std::string>& args) { return Run(args, noInput); }

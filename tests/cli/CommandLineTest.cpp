@@ -31,7 +31,7 @@ protected:
     {
         out.str({});
         err.str({});
-        CCommandLine commandLine({in, out, err, fileSystem, defaultTemplate, now});
+        CCommandLine commandLine({in, out, err, fileSystem, shipped, now});
         return commandLine.Run(args);
     }
 
@@ -51,7 +51,7 @@ protected:
     std::istringstream in;
     std::ostringstream out;
     std::ostringstream err;
-    std::string defaultTemplate;
+    ShippedTemplates shipped;
     std::function<CCommandLine::Clock::time_point()> now = [] {
         return CCommandLine::Clock::now();
     };
@@ -130,21 +130,38 @@ TEST_F(CommandLine, FormatPptxSavesPackagesUnderPptxNamesAndFreeNames)
 
     EXPECT_EQ(Run({"--format", "odp", budget}), 2);
     EXPECT_NE(err.str().find("unknown format odp"), std::string::npos) << err.str();
-    EXPECT_EQ(Run({"--format", "pptx", "--template", "design.pot", budget}), 2);
+}
+
+TEST_F(CommandLine, EachFormatTakesTheShippedDesignInItsFormatAndRefusesTheOtherFormats)
+{
+    const std::string note = folder.Write("a.note", "Budget\nTitle\n").string();
+    const std::string saveFolder = "--save-folder=" + folder.Path().string();
+    shipped = {QUILLON_SHIPPED_TEMPLATE, folder / "absent.potx"};
+    EXPECT_EQ(Run({saveFolder, note}), 0);
+    EXPECT_TRUE(err.str().empty()) << err.str();
+    // The .pot is there, but a .pptx asks for the .potx.
+    EXPECT_EQ(Run({"--format", "pptx", saveFolder, note}), 0);
+    EXPECT_EQ(err.str(), note + ": The specified template file can not be found. The template "
+                                "will not be applied.\n");
+
+    EXPECT_EQ(Run({"--format", "pptx", "--template", "design.pot", note}), 2);
     EXPECT_NE(err.str().find("design.pot: a PowerPoint 97-2003 template (.pot) cannot be applied "
                              "to --format pptx"),
               std::string::npos)
         << err.str();
     EXPECT_EQ(Run({"--format", "pptx", "--overwrite", "--template",
-                   QUILLON_POTX_CORPUS "/ok-small.potx", saveFolder, budget}),
+                   QUILLON_POTX_CORPUS "/ok-small.potx", saveFolder, note}),
               0)
         << err.str();
     std::ifstream built(folder / "Budget.pptx", std::ios::binary);
     const std::string package{std::istreambuf_iterator<char>(built), {}};
     EXPECT_NE(package.find("ppt/media/design1.png"), std::string::npos) << "the template's picture";
-    EXPECT_EQ(Run({"--template", "design.potx", budget}), 2);
-    EXPECT_NE(err.str().find("design.potx: a .potx template cannot be applied to --format ppt"),
+    EXPECT_EQ(Run({"--template=Design.POTX", note}), 2);
+    EXPECT_NE(err.str().find("Design.POTX: a .potx template cannot be applied to --format ppt"),
               std::string::npos)
+        << err.str();
+    EXPECT_EQ(
+        Run({"--format", "pptx", "--template", "design.pot", "--no-template", saveFolder, note}), 0)
         << err.str();
 }
 
@@ -195,7 +212,7 @@ TEST_F(CommandLine, AFolderThatCannotBeWrittenIsReportedAsAnError)
 TEST_F(CommandLine, AMissingTemplateIsAWarningAndTheNoteIsStillSaved)
 {
     const std::string note = folder.Write("a.note", "Budget\nTitle\n").string();
-    defaultTemplate = folder / "absent.pot";
+    shipped.pot = folder / "absent.pot";
     EXPECT_EQ(Run({"--save-folder", folder.Path().string(), note}), 0);
     EXPECT_EQ(err.str(), note + ": The specified template file can not be found. The template "
                                 "will not be applied.\n");

@@ -49,11 +49,13 @@ TEST(InstalledProgram, FindsItsDataInThePrefixItWasInstalledInto)
     EXPECT_FALSE(FindDataFile("help/no-such-page.html").has_value());
 }
 
-TEST(InstalledProgram, FindsTheInstalledDefaultTemplate)
+TEST(InstalledProgram, FindsTheInstalledDefaultTemplateOfEachFormat)
 {
-    const auto pot = FindDataFile("quillon.pot");
-    ASSERT_TRUE(pot.has_value());
-    EXPECT_EQ(std::filesystem::weakly_canonical(*pot), Installed("quillon.pot"));
+    for (const char* name : {"quillon.pot", "quillon.potx"}) {
+        const auto design = FindDataFile(name);
+        ASSERT_TRUE(design.has_value()) << name;
+        EXPECT_EQ(std::filesystem::weakly_canonical(*design), Installed(name));
+    }
 }
 
 TEST(InstalledProgram, HelpButtonOpensTheInstalledHelpPage)

@@ -3,6 +3,7 @@
 
 #include "DefaultDesign.h"
 #include "ShapeXml.h"
+#include "TextEncoding.h"
 #include "XmlPart.h"
 
 #include <array>
@@ -26,29 +27,31 @@ void AddColor(pugi::xml_node parent, const char* slot, std::uint32_t rgb)
     Add(Add(parent, slot), "a:srgbClr", {{"val", Hex(rgb)}});
 }
 
-void AddColorScheme(pugi::xml_node elements)
+void AddColorScheme(pugi::xml_node elements, const DesignDescription& design)
 {
+    const std::array<std::uint32_t, 8>& colours = design.colorScheme;
     pugi::xml_node scheme = Add(elements, "a:clrScheme", {{"name", "Quillon"}});
-    AddColor(scheme, "a:dk1", kTextRgb);
-    AddColor(scheme, "a:lt1", kBackgroundRgb);
-    AddColor(scheme, "a:dk2", kTitleRgb);
-    AddColor(scheme, "a:lt2", kColorScheme[4]);
-    AddColor(scheme, "a:accent1", kBulletRgb);
-    AddColor(scheme, "a:accent2", kColorScheme[2]);
-    AddColor(scheme, "a:accent3", kColorScheme[3]);
-    AddColor(scheme, "a:accent4", kColorScheme[6]);
-    AddColor(scheme, "a:accent5", kColorScheme[7]);
-    AddColor(scheme, "a:accent6", kColorScheme[1]);
-    AddColor(scheme, "a:hlink", kColorScheme[6]);
-    AddColor(scheme, "a:folHlink", kColorScheme[7]);
+    AddColor(scheme, "a:dk1", design.TextRgb());
+    AddColor(scheme, "a:lt1", design.BackgroundRgb());
+    AddColor(scheme, "a:dk2", design.TitleRgb());
+    AddColor(scheme, "a:lt2", colours[4]);
+    AddColor(scheme, "a:accent1", colours[5]);
+    AddColor(scheme, "a:accent2", colours[2]);
+    AddColor(scheme, "a:accent3", colours[3]);
+    AddColor(scheme, "a:accent4", colours[6]);
+    AddColor(scheme, "a:accent5", colours[7]);
+    AddColor(scheme, "a:accent6", colours[1]);
+    AddColor(scheme, "a:hlink", colours[6]);
+    AddColor(scheme, "a:folHlink", colours[7]);
 }
 
-void AddFontScheme(pugi::xml_node elements)
+void AddFontScheme(pugi::xml_node elements, const DesignDescription& design)
 {
     pugi::xml_node scheme = Add(elements, "a:fontScheme", {{"name", "Quillon"}});
-    for (const char* kind : {"a:majorFont", "a:minorFont"}) {
+    for (const auto& [kind, typeface] : {std::pair{"a:majorFont", &design.titleFont},
+                                         std::pair{"a:minorFont", &design.bodyFont}}) {
         pugi::xml_node font = Add(scheme, kind);
-        Add(font, "a:latin", {{"typeface", "Arial"}});
+        Add(font, "a:latin", {{"typeface", Utf16ToUtf8(*typeface)}});
         Add(font, "a:ea", {{"typeface", ""}});
         Add(font, "a:cs", {{"typeface", ""}});
     }
@@ -72,40 +75,63 @@ void AddFormatScheme(pugi::xml_node elements)
     }
 }
 
-void AddLevelStyle(pugi::xml_node list, int level, int size, const char* colour, const char* bullet)
+// How one level of a text style looks; bullet empty: none.
+struct LevelLook
+{
+    int size; // points
+    const char* colour;
+    const char* font; // a theme font, +mj-lt or +mn-lt
+    bool bold = false;
+    std::u16string bullet;
+};
+
+// The bullet colour follows the theme while it is the accent colour.
+void AddBulletColour(pugi::xml_node style, const DesignDescription& design)
+{
+    if (design.bulletRgb == design.colorScheme[5])
+        Add(Add(style, "a:buClr"), "a:schemeClr", {{"val", "accent1"}});
+    else
+        AddColor(style, "a:buClr", design.bulletRgb);
+}
+
+void AddLevelStyle(pugi::xml_node list, int level, const LevelLook& look,
+                   const DesignDescription& design)
 {
     static constexpr std::array<int, 5> kMargins = {342900, 742950, 1143000, 1600200, 2057400};
     static constexpr std::array<int, 5> kIndents = {-342900, -285750, -228600, -228600, -228600};
     const std::string name = "a:lvl" + std::to_string(level + 1) + "pPr";
     pugi::xml_node style =
-        bullet == nullptr
+        look.bullet.empty()
             ? Add(list, name.c_str(), {{"algn", "l"}})
             : Add(list, name.c_str(),
                   {{"marL", std::to_string(kMargins.at(static_cast<std::size_t>(level)))},
                    {"indent", std::to_string(kIndents.at(static_cast<std::size_t>(level)))},
                    {"algn", "l"}});
-    if (bullet == nullptr) {
+    if (look.bullet.empty()) {
         Add(style, "a:buNone");
     } else {
-        Add(Add(style, "a:buClr"), "a:schemeClr", {{"val", "accent1"}});
-        Add(style, "a:buFont", {{"typeface", "Arial"}});
-        Add(style, "a:buChar", {{"char", bullet}});
+        AddBulletColour(style, design);
+        Add(style, "a:buFont", {{"typeface", Utf16ToUtf8(design.bodyFont)}});
+        Add(style, "a:buChar", {{"char", Utf16ToUtf8(look.bullet)}});
     }
-    pugi::xml_node run = Add(style, "a:defRPr", {{"sz", std::to_string(size)}});
-    Add(Add(run, "a:solidFill"), "a:schemeClr", {{"val", colour}});
-    Add(run, "a:latin", {{"typeface", "+mn-lt"}});
+    pugi::xml_node run = Add(style, "a:defRPr", {{"sz", std::to_string(look.size * 100)}});
+    if (look.bold)
+        run.append_attribute("b") = "1";
+    Add(Add(run, "a:solidFill"), "a:schemeClr", {{"val", look.colour}});
+    Add(run, "a:latin", {{"typeface", look.font}});
 }
 
-void AddTextStyles(pugi::xml_node master)
+void AddTextStyles(pugi::xml_node master, const DesignDescription& design)
 {
     pugi::xml_node styles = Add(master, "p:txStyles");
-    AddLevelStyle(Add(styles, "p:titleStyle"), 0, 4000, "tx2", nullptr);
+    AddLevelStyle(Add(styles, "p:titleStyle"), 0,
+                  {design.titleSize, "tx2", "+mj-lt", design.titleBold, {}}, design);
     pugi::xml_node body = Add(styles, "p:bodyStyle");
-    static constexpr std::array<int, 5> kSizes = {2800, 2400, 2000, 1800, 1800};
-    static constexpr std::array<const char*, 5> kBullets = {
-        "\xE2\x80\xA2", "\xE2\x80\x93", "\xE2\x80\xA2", "\xE2\x80\x93", "\xC2\xBB"};
-    for (std::size_t level = 0; level < kSizes.size(); ++level)
-        AddLevelStyle(body, static_cast<int>(level), kSizes[level], "tx1", kBullets[level]);
+    for (std::size_t level = 0; level < design.bodyLevels.size(); ++level) {
+        const DesignDescription::BodyLevel& described = design.bodyLevels[level];
+        AddLevelStyle(body, static_cast<int>(level),
+                      {described.fontSize, "tx1", "+mn-lt", false, {described.bullet}}, design);
+    }
     Add(Add(Add(styles, "p:otherStyle"), "a:defPPr"), "a:defRPr", {{"lang", "en-US"}});
 }
 
@@ -164,22 +190,22 @@ const LayoutDescription& Layout(int layout)
 
 } // namespace
 
-std::string ThemeXml()
+std::string ThemeXml(const DesignDescription& design)
 {
     CXmlPart part;
     pugi::xml_node theme = part.Root("a:theme");
     theme.append_attribute("xmlns:a") = Ns::kDrawing;
     theme.append_attribute("name") = "Quillon";
     pugi::xml_node elements = Add(theme, "a:themeElements");
-    AddColorScheme(elements);
-    AddFontScheme(elements);
+    AddColorScheme(elements, design);
+    AddFontScheme(elements, design);
     AddFormatScheme(elements);
     Add(theme, "a:objectDefaults");
     Add(theme, "a:extraClrSchemeLst");
     return part.Text();
 }
 
-std::string MasterXml()
+std::string MasterXml(const DesignDescription& design)
 {
     CXmlPart part;
     pugi::xml_node master = part.Root("p:sldMaster", nullptr, true);
@@ -199,7 +225,7 @@ std::string MasterXml()
             {{"id", std::to_string(2147483648U + static_cast<unsigned>(i))},
              {"r:id", "rId" + std::to_string(i)}});
     }
-    AddTextStyles(master);
+    AddTextStyles(master, design);
     return part.Text();
 }
 
@@ -247,14 +273,14 @@ std::string LayoutRelsXml()
     return rels.Text();
 }
 
-PackageDesign OwnDesign()
+PackageDesign OwnDesign(const DesignDescription& description)
 {
     const std::string ml = "application/vnd.openxmlformats-officedocument.presentationml.";
     const std::string rels = "application/vnd.openxmlformats-package.relationships+xml";
     PackageDesign design;
     design.masterPart = "ppt/slideMasters/slideMaster1.xml";
     design.themePart = "ppt/theme/theme1.xml";
-    design.parts = {{design.masterPart, ml + "slideMaster+xml", MasterXml()},
+    design.parts = {{design.masterPart, ml + "slideMaster+xml", MasterXml(description)},
                     {"ppt/slideMasters/_rels/slideMaster1.xml.rels", rels, MasterRelsXml()}};
     for (int i = 1; i <= kLayoutCount; ++i) {
         const std::string name = "slideLayout" + std::to_string(i) + ".xml";
@@ -262,8 +288,9 @@ PackageDesign OwnDesign()
         design.parts.push_back({"ppt/slideLayouts/_rels/" + name + ".rels", rels, LayoutRelsXml()});
         design.layouts.at(static_cast<std::size_t>(i - 1)).part = "ppt/slideLayouts/" + name;
     }
-    design.parts.push_back(
-        {design.themePart, "application/vnd.openxmlformats-officedocument.theme+xml", ThemeXml()});
+    design.parts.push_back({design.themePart,
+                            "application/vnd.openxmlformats-officedocument.theme+xml",
+                            ThemeXml(description)});
     design.layouts[0].title = {"ctrTitle"};
     design.layouts[0].subtitle = {"subTitle", 1};
     design.layouts[1].title = design.layouts[2].title = {"title"};

@@ -78,7 +78,7 @@ void AddFrame(pugi::xml_node textBody, const PlaceholderSpot::Frame& frame)
 
 } // namespace
 
-std::string ContentTypesXml(std::size_t slideCount, const PackageDesign& design)
+std::string ContentTypesXml(std::size_t slideCount, const PackageDesign& design, bool isTemplate)
 {
     CXmlPart part;
     pugi::xml_node types = part.Root("Types", Ns::kContentTypes);
@@ -87,7 +87,8 @@ std::string ContentTypesXml(std::size_t slideCount, const PackageDesign& design)
          {"ContentType", "application/vnd.openxmlformats-package.relationships+xml"}});
     Add(types, "Default", {{"Extension", "xml"}, {"ContentType", "application/xml"}});
     const std::string ml = kPresentationMl;
-    AddOverride(types, "/ppt/presentation.xml", ml + "presentation.main+xml");
+    AddOverride(types, "/ppt/presentation.xml",
+                ml + (isTemplate ? "template.main+xml" : "presentation.main+xml"));
     // Relationship parts have their type by extension; every other part of
     // the design is listed by name, whatever its extension.
     for (const PackageDesignPart& designPart : design.parts) {

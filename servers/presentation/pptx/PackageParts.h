@@ -22,8 +22,10 @@ struct Properties
     std::size_t slideCount = 0;
 };
 
-// The design's parts are listed and named as design gives them.
-std::string ContentTypesXml(std::size_t slideCount, const PackageDesign& design);
+// The design's parts are listed and named as design gives them; a
+// template's main part has a content type of its own.
+std::string ContentTypesXml(std::size_t slideCount, const PackageDesign& design,
+                            bool isTemplate = false);
 std::string RootRelsXml();
 std::string PresentationXml(std::size_t slideCount, const PackageDesign& design);
 std::string PresentationRelsXml(std::size_t slideCount, const PackageDesign& design);

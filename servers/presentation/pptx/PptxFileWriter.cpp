@@ -30,25 +30,29 @@ void AddDesign(CZipPackage& package, const PackageDesign& design)
 
 } // namespace
 
-void CPptxFileWriter::WritePackage(const PresentationDocument& document, int fd)
+void CPptxFileWriter::WritePackage(const PresentationDocument& document, int fd,
+                                   const DesignDescription& description, int fileFormat)
 {
     using namespace PackageParts;
     const std::size_t count = document.slides.size();
     if (count > kMaxSlides)
         throw std::length_error("a presentation package holds at most " +
                                 std::to_string(kMaxSlides) + " slides");
-    // A template's design is shared with the presentation; our own is made for the save.
+    // A template's design is shared with the presentation; our own is made
+    // for the save, from the description.
     std::shared_ptr<const PackageDesign> design = document.packageDesign;
     if (!design)
-        design = std::make_shared<const PackageDesign>(DesignParts::OwnDesign());
+        design = std::make_shared<const PackageDesign>(DesignParts::OwnDesign(description));
     const PackageDesign* parts = design.get();
     Properties properties{DocumentTitle(document), "Quillon", 0, 0, count};
     properties.created = properties.saved = static_cast<std::int64_t>(std::time(nullptr));
 
     CZipPackage package(fd);
     // The content types come first, where readers that stream the package look.
-    package.AddPart("[Content_Types].xml",
-                    [count, parts] { return ContentTypesXml(count, *parts); });
+    const bool isTemplate = fileFormat == kFormatOpenXmlTemplate;
+    package.AddPart("[Content_Types].xml", [count, parts, isTemplate] {
+        return ContentTypesXml(count, *parts, isTemplate);
+    });
     package.AddPart("_rels/.rels", RootRelsXml);
     package.AddPart("docProps/core.xml", [properties] { return CorePropertiesXml(properties); });
     package.AddPart("docProps/app.xml", [properties] { return AppPropertiesXml(properties); });
@@ -76,7 +80,7 @@ void CPptxFileWriter::WritePackage(const PresentationDocument& document, int fd)
 void CPptxFileWriter::Write(const PresentationDocument& document, const std::string& path,
                             int fileFormat)
 {
-    if (fileFormat != kFormatOpenXmlPresentation)
+    if (fileFormat != kFormatOpenXmlPresentation && fileFormat != kFormatOpenXmlTemplate)
         Fail(path, "file format " + std::to_string(fileFormat) + " is not supported");
     // Saving without the design that was applied would report a success that
     // is not one.
@@ -90,7 +94,7 @@ void CPptxFileWriter::Write(const PresentationDocument& document, const std::str
     if (file.Descriptor() < 0)
         Fail(path, file.Error());
     try {
-        WritePackage(document, file.Descriptor());
+        WritePackage(document, file.Descriptor(), m_design, fileFormat);
     } catch (const std::exception& error) {
         Fail(path, error.what());
     }

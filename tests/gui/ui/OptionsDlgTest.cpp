@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -112,11 +113,14 @@ TEST_F(OptionsDialog, KeepsTheSizeOfItsContentsAndItsPickersSayWhatTheyAreFor)
     });
     CFileDialogPickers real;
     QStringList titles;
+    QStringList filters;
     const auto readTitleAndCancel = [&] {
         QTimer::singleShot(0, &dialog, [&] {
             QWidget* picker = QApplication::activeModalWidget();
             ASSERT_NE(picker, nullptr);
             titles << picker->windowTitle();
+            if (const auto* files = qobject_cast<QFileDialog*>(picker); files && filters.isEmpty())
+                filters = files->nameFilters();
             picker->close();
         });
     };
@@ -125,6 +129,7 @@ TEST_F(OptionsDialog, KeepsTheSizeOfItsContentsAndItsPickersSayWhatTheyAreFor)
     readTitleAndCancel();
     EXPECT_EQ(real.PickSaveFolder(&dialog), std::nullopt);
     EXPECT_EQ(titles, (QStringList{"Quillon", "Select a location to save your PPT files:"}));
+    EXPECT_EQ(filters, (QStringList{"Design Templates (*.pot *.potx)", "All Files (*)"}));
 }
 
 TEST_F(OptionsDialog, CancelKeepsTheValuesAsTheyWere)

@@ -42,6 +42,8 @@ const std::map<std::string, std::string> kRootNamespaces = {
      "http://schemas.openxmlformats.org/package/2006/relationships"},
     {"application/vnd.openxmlformats-officedocument.presentationml.presentation.main+xml",
      "http://schemas.openxmlformats.org/presentationml/2006/main"},
+    {"application/vnd.openxmlformats-officedocument.presentationml.template.main+xml",
+     "http://schemas.openxmlformats.org/presentationml/2006/main"},
     {"application/vnd.openxmlformats-officedocument.presentationml.slideMaster+xml",
      "http://schemas.openxmlformats.org/presentationml/2006/main"},
     {"application/vnd.openxmlformats-officedocument.presentationml.slideLayout+xml",

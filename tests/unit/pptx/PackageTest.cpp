@@ -15,7 +15,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-// Walks a written package the way the Open Packaging Conventions read one.
+// The .pptx writer's packages, read back part by part as a reader would.
 
 namespace {
 

@@ -8,8 +8,9 @@
 #include <string>
 
 // A slide master as a person describes it: colours, fonts and the size and
-// bullet of each text level. The writer's default design is the default
-// value; the shipped template quillon.pot is built from a description kept
+// bullet of each text level. The .ppt and .pptx writers both draw their
+// master from it; the built-in design is the default value, and the shipped
+// templates quillon.pot and quillon.potx are built from one description kept
 // in the repository (data/quillon-design.ini).
 struct DesignDescription
 {
