@@ -5,26 +5,16 @@
 #include <cmath>
 #include <limits>
 #include <stdexcept>
+#include <variant>
 
-CVariant::CVariant(Value value) noexcept : m_value(std::move(value)) {}
-
-CVariant::CVariant(std::int32_t value) noexcept : m_value(value) {}
-
-CVariant::CVariant(std::string value) : m_value(std::move(value)) {}
-
-CVariant::CVariant(const char* value) : m_value(std::string(value)) {}
-
-CVariant::CVariant(const CVariant& other) noexcept : m_value(other.m_value)
+CVariant::CVariant(const CVariant& other)
+    : m_type(other.m_type), m_scalar(other.m_scalar), m_string(other.m_string)
 {
-    AddRefHeld();
+    if (IDispatch* dispatch = Dispatch())
+        dispatch->AddRef();
 }
 
-CVariant::CVariant(CVariant&& other) noexcept : m_value(std::move(other.m_value))
-{
-    other.m_value = std::monostate{};
-}
-
-CVariant& CVariant::operator=(const CVariant& other) noexcept
+CVariant& CVariant::operator=(const CVariant& other)
 {
     if (this != &other) {
         CVariant copy(other);
@@ -33,34 +23,28 @@ CVariant& CVariant::operator=(const CVariant& other) noexcept
     return *this;
 }
 
-CVariant& CVariant::operator=(CVariant&& other) noexcept
-{
-    if (this != &other) {
-        Clear();
-        m_value = std::move(other.m_value);
-        other.m_value = std::monostate{};
-    }
-    return *this;
-}
-
-CVariant::~CVariant()
-{
-    Clear();
-}
-
 CVariant CVariant::FromDate(double date) noexcept
 {
-    return CVariant(Value(DateValue{date}));
+    CVariant value;
+    value.m_type = VT_DATE;
+    value.m_scalar.date = date;
+    return value;
 }
 
 CVariant CVariant::FromBool(bool value) noexcept
 {
-    return CVariant(Value(BoolValue{value}));
+    CVariant result;
+    result.m_type = VT_BOOL;
+    result.m_scalar.boolean = value;
+    return result;
 }
 
 CVariant CVariant::FromError(HRESULT code) noexcept
 {
-    return CVariant(Value(ErrorValue{code}));
+    CVariant value;
+    value.m_type = VT_ERROR;
+    value.m_scalar.error = code;
+    return value;
 }
 
 CVariant CVariant::Missing() noexcept
@@ -70,76 +54,79 @@ CVariant CVariant::Missing() noexcept
 
 CVariant CVariant::TakeDispatch(IDispatch* dispatch) noexcept
 {
-    return CVariant(Value(DispatchValue{dispatch}));
+    CVariant value;
+    value.m_type = VT_DISPATCH;
+    value.m_scalar.dispatch = dispatch;
+    return value;
 }
 
-VarType CVariant::Type() const noexcept
+void CVariant::CheckType(VarType type) const
 {
-    static constexpr VarType types[] = {VT_EMPTY,    VT_I4,    VT_DATE, VT_BSTR,
-                                        VT_DISPATCH, VT_ERROR, VT_BOOL};
-    return types[m_value.index()];
-}
-
-bool CVariant::IsMissing() const noexcept
-{
-    const auto* error = std::get_if<ErrorValue>(&m_value);
-    return error != nullptr && error->value == DISP_E_PARAMNOTFOUND;
+    if (m_type != type)
+        throw std::bad_variant_access();
 }
 
 std::int32_t CVariant::I4() const
 {
-    return std::get<std::int32_t>(m_value);
+    CheckType(VT_I4);
+    return m_scalar.i4;
 }
 
 double CVariant::Date() const
 {
-    return std::get<DateValue>(m_value).value;
+    CheckType(VT_DATE);
+    return m_scalar.date;
 }
 
 bool CVariant::Bool() const
 {
-    return std::get<BoolValue>(m_value).value;
+    CheckType(VT_BOOL);
+    return m_scalar.boolean;
 }
 
 HRESULT CVariant::Error() const
 {
-    return std::get<ErrorValue>(m_value).value;
+    CheckType(VT_ERROR);
+    return m_scalar.error;
 }
 
 const std::string& CVariant::String() const
 {
-    return std::get<std::string>(m_value);
-}
-
-IDispatch* CVariant::Dispatch() const noexcept
-{
-    const auto* dispatch = std::get_if<DispatchValue>(&m_value);
-    return dispatch != nullptr ? dispatch->value : nullptr;
+    CheckType(VT_BSTR);
+    return m_string;
 }
 
 IDispatch* CVariant::DetachDispatch() noexcept
 {
     IDispatch* dispatch = Dispatch();
-    m_value = std::monostate{};
+    if (dispatch != nullptr)
+        m_type = VT_EMPTY;
+    else
+        Clear();
     return dispatch;
-}
-
-void CVariant::AddRefHeld() noexcept
-{
-    if (IDispatch* dispatch = Dispatch())
-        dispatch->AddRef();
-}
-
-void CVariant::Clear() noexcept
-{
-    if (IDispatch* dispatch = Dispatch())
-        dispatch->Release();
-    m_value = std::monostate{};
 }
 
 bool operator==(const CVariant& a, const CVariant& b) noexcept
 {
-    return a.m_value == b.m_value;
+    if (a.m_type != b.m_type)
+        return false;
+    switch (a.m_type) {
+    case VT_EMPTY:
+        return true;
+    case VT_I4:
+        return a.m_scalar.i4 == b.m_scalar.i4;
+    case VT_DATE:
+        return a.m_scalar.date == b.m_scalar.date;
+    case VT_BSTR:
+        return a.m_string == b.m_string;
+    case VT_DISPATCH:
+        return a.m_scalar.dispatch == b.m_scalar.dispatch;
+    case VT_ERROR:
+        return a.m_scalar.error == b.m_scalar.error;
+    case VT_BOOL:
+        return a.m_scalar.boolean == b.m_scalar.boolean;
+    }
+    return false;
 }
 
 namespace {

@@ -77,12 +77,6 @@ HRESULT ConvertArguments(InvokeKind rowKind, const ArgTypes& types, const DispPa
     return S_OK;
 }
 
-void DeliverResult(CVariant value, CVariant* result) noexcept
-{
-    if (result != nullptr)
-        *result = std::move(value);
-}
-
 HRESULT AnswerServerError(const CServerError& error, ExcepInfo* excepInfo)
 {
     if (excepInfo != nullptr)

@@ -108,7 +108,11 @@ HRESULT ConvertArguments(InvokeKind rowKind, const ArgTypes& types, const DispPa
 
 // Hands a handler's result to the caller; a caller that gave no slot lets the
 // result go here, so an object it did not ask for is released at once.
-void DeliverResult(CVariant value, CVariant* result) noexcept;
+inline void DeliverResult(CVariant value, CVariant* result) noexcept
+{
+    if (result != nullptr)
+        *result = std::move(value);
+}
 
 HRESULT AnswerServerError(const CServerError& error, ExcepInfo* excepInfo);
 
