@@ -97,7 +97,7 @@ PowerPoint::Slide CPresentationBuilder::AddSlide(PowerPoint::Presentation presen
     PowerPoint::Slide slide = slides.Add(slides.GetCount() + 1, layout);
     if (layout == ppLayoutTwoColumnText)
         title.erase(0, 1);
-    PlaceholderText(slide, kTitlePlaceholder).SetText(title);
+    PlaceholderText(slide, kTitlePlaceholder).SetText(std::move(title));
     return slide;
 }
 
@@ -108,8 +108,15 @@ void CPresentationBuilder::AddBullet(PowerPoint::Slide slide, std::string_view l
     const BulletPlacement placement = PlaceBullet(m_columnTotal, m_bulletCount, first);
     const PowerPoint::TextFrame frame =
         shapes.Item(CVariant(placement.placeholderName)).GetTextFrame();
-    std::string text(bullet.text);
-    frame.GetTextRange().InsertAfter(placement.first ? text : "\r\n" + text);
+    // Made in one piece and handed over whole: the text is not copied again
+    // on its way to the server.
+    constexpr std::string_view kBreak = "\r\n";
+    std::string text;
+    text.reserve(kBreak.size() + bullet.text.size());
+    if (!placement.first)
+        text = kBreak;
+    text += bullet.text;
+    frame.GetTextRange().InsertAfter(std::move(text));
     // The paragraph just written is the placeholder's last one. It is asked
     // for by a start beyond any paragraph, which the application resolves to
     // the last: a count of our own would go wrong as soon as a bullet's text

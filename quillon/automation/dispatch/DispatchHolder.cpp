@@ -159,14 +159,25 @@ CVariant CDispatchHolder::InvokeHelper(DISPID dispid, InvokeKind kind, VarType r
     return Invoke(dispid, kind, resultType, params);
 }
 
+CVariant CDispatchHolder::InvokeWith(DISPID dispid, InvokeKind kind, VarType resultType,
+                                     CVariant argument) const
+{
+    CPooledParams pooled;
+    DispParams& params = pooled.Get();
+    params.args.push_back(std::move(argument));
+    if (kind == InvokeKind::PropertyPut)
+        params.namedArgs.push_back(DISPID_PROPERTYPUT);
+    return Invoke(dispid, kind, resultType, params);
+}
+
 void CDispatchHolder::CallMethod(DISPID dispid, std::initializer_list<CVariant> args) const
 {
     InvokeHelper(dispid, InvokeKind::Method, VT_EMPTY, args);
 }
 
-void CDispatchHolder::SetProperty(DISPID dispid, const CVariant& value) const
+void CDispatchHolder::SetProperty(DISPID dispid, CVariant value) const
 {
-    InvokeHelper(dispid, InvokeKind::PropertyPut, VT_EMPTY, {value});
+    InvokeWith(dispid, InvokeKind::PropertyPut, VT_EMPTY, std::move(value));
 }
 
 std::int32_t CDispatchHolder::GetI4(DISPID dispid, InvokeKind kind,
@@ -192,5 +203,11 @@ IDispatch* CDispatchHolder::GetObject(DISPID dispid, InvokeKind kind,
                                       std::initializer_list<CVariant> args) const
 {
     CVariant result = InvokeHelper(dispid, kind, VT_DISPATCH, args);
+    return result.DetachDispatch();
+}
+
+IDispatch* CDispatchHolder::GetObjectWith(DISPID dispid, InvokeKind kind, CVariant argument) const
+{
+    CVariant result = InvokeWith(dispid, kind, VT_DISPATCH, std::move(argument));
     return result.DetachDispatch();
 }

@@ -48,7 +48,9 @@ public:
 
 protected:
     void CallMethod(DISPID dispid, std::initializer_list<CVariant> args = {}) const;
-    void SetProperty(DISPID dispid, const CVariant& value) const;
+    // The value is handed to the server as it is, so a text is not copied
+    // on its way.
+    void SetProperty(DISPID dispid, CVariant value) const;
     std::int32_t GetI4(DISPID dispid, InvokeKind kind,
                        std::initializer_list<CVariant> args = {}) const;
     std::string GetString(DISPID dispid) const;
@@ -56,8 +58,12 @@ protected:
     // A new reference owned by the caller, or nullptr from an empty holder.
     IDispatch* GetObject(DISPID dispid, InvokeKind kind,
                          std::initializer_list<CVariant> args = {}) const;
+    // The same with one argument handed over as it is.
+    IDispatch* GetObjectWith(DISPID dispid, InvokeKind kind, CVariant argument) const;
 
 private:
+    CVariant InvokeWith(DISPID dispid, InvokeKind kind, VarType resultType,
+                        CVariant argument) const;
     CVariant Invoke(DISPID dispid, InvokeKind kind, VarType resultType, DispParams& params) const;
 
     IDispatch* m_dispatch = nullptr;

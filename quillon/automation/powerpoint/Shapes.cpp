@@ -3,11 +3,13 @@
 
 #include "PowerPointDispids.h"
 
+#include <utility>
+
 namespace PowerPoint {
 
-Shape Shapes::Item(const CVariant& index) const
+Shape Shapes::Item(CVariant index) const
 {
-    return Shape(GetObject(PowerPointDispid::ShapesItem, InvokeKind::Method, {index}));
+    return Shape(GetObjectWith(PowerPointDispid::ShapesItem, InvokeKind::Method, std::move(index)));
 }
 
 } // namespace PowerPoint

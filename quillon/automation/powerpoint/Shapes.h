@@ -14,7 +14,7 @@ class Shapes : public CDispatchHolder
 public:
     using CDispatchHolder::CDispatchHolder;
 
-    Shape Item(const CVariant& index) const;
+    Shape Item(CVariant index) const;
 };
 
 } // namespace PowerPoint

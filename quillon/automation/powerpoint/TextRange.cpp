@@ -3,17 +3,19 @@
 
 #include "PowerPointDispids.h"
 
+#include <utility>
+
 namespace PowerPoint {
 
-void TextRange::SetText(const std::string& text) const
+void TextRange::SetText(std::string text) const
 {
-    SetProperty(PowerPointDispid::TextRangeText, text);
+    SetProperty(PowerPointDispid::TextRangeText, std::move(text));
 }
 
-TextRange TextRange::InsertAfter(const std::string& newText) const
+TextRange TextRange::InsertAfter(std::string newText) const
 {
-    return TextRange(
-        GetObject(PowerPointDispid::TextRangeInsertAfter, InvokeKind::Method, {newText}));
+    return TextRange(GetObjectWith(PowerPointDispid::TextRangeInsertAfter, InvokeKind::Method,
+                                   std::move(newText)));
 }
 
 TextRange TextRange::Paragraphs(std::int32_t start, std::int32_t length) const

@@ -13,8 +13,10 @@ class TextRange : public CDispatchHolder
 public:
     using CDispatchHolder::CDispatchHolder;
 
-    void SetText(const std::string& text) const;
-    TextRange InsertAfter(const std::string& newText) const;
+    // The text is handed to the server as it is: pass it moved when it is
+    // not needed after the call.
+    void SetText(std::string text) const;
+    TextRange InsertAfter(std::string newText) const;
     TextRange Paragraphs(std::int32_t start, std::int32_t length) const;
     void SetIndentLevel(std::int32_t level) const;
 };
