@@ -8,18 +8,11 @@
 #include "PresentationServer.h"
 #include "ProgIdRegistry.h"
 #include "TemplateLoader.h"
-#include "ViewingCopies.h"
 
 CEmbeddedServers::CEmbeddedServers(std::filesystem::path notesFolder,
                                    std::shared_ptr<IPresentationViewer> viewer,
                                    ViewingName viewingName)
 {
-    if (viewer) {
-        std::error_code noTemporaryFolder;
-        const auto temporary = std::filesystem::temp_directory_path(noTemporaryFolder);
-        if (!noTemporaryFolder)
-            ViewingCopies::RemoveStale(temporary);
-    }
     PresentationServices services;
     auto writers = std::make_shared<CFileWritersByFormat>();
     auto pptWriter = std::make_shared<CPptFileWriter>();

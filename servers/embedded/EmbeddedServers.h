@@ -19,10 +19,9 @@ public:
 
     // notesFolder: where the notes server finds its notes; empty: the
     // user's own notes folder. viewer: what shows the presentations that a
-    // visible application leaves open; none: nothing is shown. With a
-    // viewer, the copies of unsaved presentations that earlier runs left for
-    // it and that no viewer can still need are removed. viewingName: what
-    // the client calls the presentation it builds, which names such a copy.
+    // visible application leaves open; none: nothing is shown. viewingName:
+    // what the client calls the presentation it builds, which names the copy
+    // an unsaved presentation is shown from.
     explicit CEmbeddedServers(std::filesystem::path notesFolder = {},
                               std::shared_ptr<IPresentationViewer> viewer = {},
                               ViewingName viewingName = {});

@@ -122,12 +122,16 @@ void CPresentationObject::HandOffToViewer() noexcept
 }
 
 // An unsaved presentation is shown from a copy in a folder of its own under
-// the temporary folder, named as the client calls it.
+// the temporary folder, named as the client calls it. The copies that earlier
+// runs left and that no viewer can still need are removed first: here rather
+// than at every start, so a run that shows nothing does not read through the
+// temporary folder.
 std::string CPresentationObject::SaveViewingCopy()
 {
     const auto& name = State()->services.viewingName;
-    const std::filesystem::path folder =
-        ViewingCopies::MakeFolder(std::filesystem::temp_directory_path());
+    const std::filesystem::path temporary = std::filesystem::temp_directory_path();
+    ViewingCopies::RemoveStale(temporary);
+    const std::filesystem::path folder = ViewingCopies::MakeFolder(temporary);
     std::string path = (folder / ViewingCopies::FileName(name ? name() : "")).string();
     // A design of the Open XML family is shown in a file of its own family.
     const bool openXml = m_design && m_design->family == DesignFamily::OpenXml;

@@ -11,7 +11,7 @@
 // the presentation, so the viewer's title and any message show that name.
 // The viewer may take its time to read a copy and nothing says when it is
 // done, so copies are not removed when handed over; a copy older than any
-// viewer could still need is removed at a later start.
+// viewer could still need is removed when a later copy is made.
 namespace ViewingCopies {
 
 inline constexpr std::chrono::hours kKeptFor{24};
