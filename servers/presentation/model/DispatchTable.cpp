@@ -40,13 +40,6 @@ void CArguments::AddConverted(CVariant value) noexcept
     ++m_count;
 }
 
-void CArguments::Clear() noexcept
-{
-    for (std::size_t i = 0; i < m_count; ++i)
-        m_converted[i].Clear();
-    m_count = 0;
-}
-
 const CVariant& CArguments::At(std::size_t index) const
 {
     if (index >= m_count)
@@ -66,7 +59,6 @@ HRESULT ConvertArguments(InvokeKind rowKind, const ArgTypes& types, const DispPa
         return DISP_E_PARAMNOTFOUND;
     if (params.args.size() != types.count)
         return DISP_E_BADPARAMCOUNT;
-    values.Clear();
     // The argument array holds the last argument first.
     auto argument = std::rbegin(params.args);
     for (std::size_t i = 0; i < types.count; ++i, ++argument) {

@@ -64,7 +64,6 @@ public:
     // The caller's own argument, which must outlive this object.
     void AddOriginal(const CVariant& value) noexcept { m_values[m_count++] = &value; }
     void AddConverted(CVariant value) noexcept;
-    void Clear() noexcept;
 
 private:
     static constexpr std::size_t kMaxArguments = 3;
@@ -102,7 +101,7 @@ private:
 bool KindMatches(InvokeKind callKind, InvokeKind rowKind) noexcept;
 
 // Checks named arguments, count and types against the row and converts the
-// arguments into values (natural order). S_OK or the status to answer with.
+// arguments into values, which must be new (natural order). S_OK or the status to answer with.
 HRESULT ConvertArguments(InvokeKind rowKind, const ArgTypes& types, const DispParams& params,
                          CArguments& values);
 
