@@ -4,6 +4,8 @@
 #include "CountingObject.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <variant>
 
 namespace {
 
@@ -54,6 +56,28 @@ TEST(VariantReferences, EveryCopyOfAnObjectValueOwnsOneReference)
     }
     EXPECT_EQ(object->References(), 1u);
     object->Release();
+}
+
+TEST(VariantValues, MovesLeaveTheSourceEmptyAndEqualityNeedsTheSameTypeAndValue)
+{
+    const std::string longText(100, 'x'); // beyond any string's own room
+    CVariant text(longText);
+    CVariant moved = std::move(text);
+    EXPECT_EQ(text.Type(), VT_EMPTY);
+    EXPECT_EQ(moved.String(), longText);
+    moved = CVariant(3);
+    EXPECT_EQ(moved, CVariant(3));
+    EXPECT_THROW(moved.String(), std::bad_variant_access);
+    moved = CVariant("three");
+    EXPECT_EQ(moved, CVariant("three"));
+    EXPECT_THROW(moved.I4(), std::bad_variant_access);
+
+    EXPECT_NE(CVariant(0), CVariant::FromBool(false));
+    EXPECT_NE(CVariant(0), CVariant::FromError(0));
+    EXPECT_NE(CVariant(0), CVariant());
+    EXPECT_NE(CVariant(""), CVariant());
+    EXPECT_NE(CVariant::FromDate(1.0), CVariant::FromDate(2.0));
+    EXPECT_EQ(CVariant::FromDate(1.0), CVariant::FromDate(1.0));
 }
 
 } // namespace
