@@ -4,6 +4,7 @@
 // design the reader accepts must also be one the writer can build a
 // presentation around.
 
+#include "OneOfEachLayout.h"
 #include "PotTemplateLoader.h"
 #include "PptPackager.h"
 #include "TemplateDesign.h"
@@ -11,28 +12,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <vector>
-
-namespace {
-
-PresentationDocument OneOfEachLayout()
-{
-    PresentationDocument document;
-    document.slides = {
-        {1,
-         {{"Rectangle 2", PlaceholderKind::CenterTitle, {{"Title", 1}}},
-          {"Rectangle 3", PlaceholderKind::Subtitle, {{"Subtitle", 1}}}}},
-        {2,
-         {{"Rectangle 2", PlaceholderKind::Title, {{"Text", 1}}},
-          {"Rectangle 3", PlaceholderKind::Body, {{"One", 1}, {"Two", 2}}}}},
-        {3,
-         {{"Rectangle 2", PlaceholderKind::Title, {{"Columns", 1}}},
-          {"Rectangle 3", PlaceholderKind::Body, {{"Left", 1}}},
-          {"Rectangle 4", PlaceholderKind::Body, {{"Right", 5}}}}},
-    };
-    return document;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

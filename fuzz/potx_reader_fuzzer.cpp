@@ -4,6 +4,7 @@
 // else that escapes, or a crash, is a finding. A design the reader accepts
 // must also be one the .pptx writer can build a presentation on.
 
+#include "OneOfEachLayout.h"
 #include "PackageDesign.h"
 #include "PptxFileWriter.h"
 #include "TemplateLoader.h"
@@ -13,28 +14,6 @@
 #include <cstdio>
 #include <memory>
 #include <vector>
-
-namespace {
-
-PresentationDocument OneOfEachLayout()
-{
-    PresentationDocument document;
-    document.slides = {
-        {1,
-         {{"Rectangle 2", PlaceholderKind::CenterTitle, {{"Title", 1}}},
-          {"Rectangle 3", PlaceholderKind::Subtitle, {{"Subtitle", 1}}}}},
-        {2,
-         {{"Rectangle 2", PlaceholderKind::Title, {{"Text", 1}}},
-          {"Rectangle 3", PlaceholderKind::Body, {{"One", 1}, {"Two", 2}}}}},
-        {3,
-         {{"Rectangle 2", PlaceholderKind::Title, {{"Columns", 1}}},
-          {"Rectangle 3", PlaceholderKind::Body, {{"Left", 1}}},
-          {"Rectangle 4", PlaceholderKind::Body, {{"Right", 5}}}}},
-    };
-    return document;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
