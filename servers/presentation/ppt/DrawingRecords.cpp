@@ -5,6 +5,8 @@
 #include "TextRecords.h"
 
 #include <algorithm>
+#include <array>
+#include <span>
 
 namespace {
 
@@ -16,9 +18,10 @@ struct Property
     std::uint32_t value;
 };
 
-// Writes a property table sorted by id, with an optional shape name as the
-// one complex property (its bytes follow the table).
-void WriteProperties(CRecordWriter& writer, std::vector<Property> properties,
+// Writes a property table sorted by id (sorting properties in place), with an
+// optional shape name as the one complex property (its bytes follow the
+// table). The tables are a few entries on the stack: every shape has one.
+void WriteProperties(CRecordWriter& writer, std::span<Property> properties,
                      const std::u16string& name)
 {
     std::sort(properties.begin(), properties.end(),
@@ -117,14 +120,15 @@ void CDrawingRecords::WritePlaceholder(CRecordWriter& writer, const PlaceholderS
                    kShapeHaveAnchor | kShapeHaveSpt | masterFlag);
     const std::uint32_t protection =
         shape.masterShapeId != 0 ? kSlidePlaceholderProtection : kMasterPlaceholderProtection;
-    std::vector<Property> properties{{ShapeProperty::Protection, protection},
-                                     {ShapeProperty::FillBooleans, kNoFill},
-                                     {ShapeProperty::LineBooleans, kNoLine}};
+    std::array<Property, 5> properties{{{ShapeProperty::Protection, protection},
+                                        {ShapeProperty::FillBooleans, kNoFill},
+                                        {ShapeProperty::LineBooleans, kNoLine}}};
+    std::size_t count = 3;
     if (shape.anchorMiddle)
-        properties.push_back({ShapeProperty::AnchorText, kAnchorMiddle});
+        properties[count++] = {ShapeProperty::AnchorText, kAnchorMiddle};
     if (shape.masterShapeId != 0)
-        properties.push_back({ShapeProperty::HspMaster, shape.masterShapeId});
-    WriteProperties(writer, properties, shape.name);
+        properties[count++] = {ShapeProperty::HspMaster, shape.masterShapeId};
+    WriteProperties(writer, std::span(properties.data(), count), shape.name);
     WriteAnchor(writer, shape.anchor);
 
     writer.BeginContainer(RecordType::ClientData);
@@ -158,11 +162,10 @@ void CDrawingRecords::WriteBackground(CRecordWriter& writer) const
     // Escher colours are stored blue, green, red from the high byte down.
     const std::uint32_t rgb = m_backgroundRgb;
     const std::uint32_t bgr = ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
-    WriteProperties(writer,
-                    {{ShapeProperty::FillColor, bgr},
-                     {ShapeProperty::FillBooleans, kSolidFill},
-                     {ShapeProperty::LineBooleans, kNoLine},
-                     {ShapeProperty::ShapeBooleans, kIsBackground}},
-                    {});
+    std::array<Property, 4> properties{{{ShapeProperty::FillColor, bgr},
+                                        {ShapeProperty::FillBooleans, kSolidFill},
+                                        {ShapeProperty::LineBooleans, kNoLine},
+                                        {ShapeProperty::ShapeBooleans, kIsBackground}}};
+    WriteProperties(writer, properties, {});
     writer.EndRecord();
 }

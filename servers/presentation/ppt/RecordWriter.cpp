@@ -2,6 +2,7 @@
 #include "RecordWriter.h"
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 
 namespace {
@@ -13,20 +14,22 @@ void PutLittleEndian(std::uint8_t* out, std::uint32_t value, std::size_t size) n
         out[i] = static_cast<std::uint8_t>((value >> (8 * i)) & 0xFFu);
 }
 
+// How far ahead of the written bytes the buffer is zero-filled at a time.
+constexpr std::size_t kFillStep = 64 * 1024;
+
 } // namespace
 
-std::uint8_t* CRecordWriter::Grow(std::size_t count)
+void CRecordWriter::Extend(std::size_t count)
 {
-    const std::size_t at = m_bytes.size();
-    if (m_bytes.capacity() - at < count)
-        m_bytes.reserve(std::max(2 * m_bytes.capacity(), at + count));
-    m_bytes.resize(at + count);
-    return m_bytes.data() + at;
+    const std::size_t needed = m_size + count;
+    if (m_bytes.capacity() < needed)
+        m_bytes.reserve(std::max(2 * m_bytes.capacity(), needed));
+    m_bytes.resize(std::min(m_bytes.capacity(), std::max(needed, m_size + kFillStep)));
 }
 
 void CRecordWriter::U8(std::uint8_t value)
 {
-    m_bytes.push_back(value);
+    *Grow(1) = value;
 }
 
 void CRecordWriter::U16(std::uint16_t value)
@@ -51,12 +54,13 @@ void CRecordWriter::I32(std::int32_t value)
 
 void CRecordWriter::Bytes(const std::vector<std::uint8_t>& bytes)
 {
-    m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
+    if (!bytes.empty())
+        std::memcpy(Grow(bytes.size()), bytes.data(), bytes.size());
 }
 
 void CRecordWriter::Zeros(std::size_t count)
 {
-    m_bytes.insert(m_bytes.end(), count, 0);
+    std::fill_n(Grow(count), count, std::uint8_t{0});
 }
 
 void CRecordWriter::Utf16(std::u16string_view text)
@@ -81,7 +85,7 @@ void CRecordWriter::BeginRecord(RecordType type, std::uint8_t version, std::uint
 {
     if (version > 0xF || instance > 0xFFF)
         throw std::logic_error("record version or instance out of range");
-    m_openHeaders.push_back(m_bytes.size());
+    m_openHeaders.push_back(m_size);
     U16(static_cast<std::uint16_t>(version | (instance << 4)));
     U16(static_cast<std::uint16_t>(type));
     U32(0); // length, filled in by EndRecord
@@ -98,20 +102,27 @@ void CRecordWriter::EndRecord()
         throw std::logic_error("EndRecord without an open record");
     const std::size_t header = m_openHeaders.back();
     m_openHeaders.pop_back();
-    const std::size_t length = m_bytes.size() - header - kRecordHeaderSize;
+    const std::size_t length = m_size - header - kRecordHeaderSize;
     PatchU32(header + kRecordLengthOffset, static_cast<std::uint32_t>(length));
 }
 
 void CRecordWriter::PatchU32(std::size_t offset, std::uint32_t value)
 {
-    if (offset + 4 > m_bytes.size())
+    if (offset + 4 > m_size)
         throw std::logic_error("patch beyond the written bytes");
     PutLittleEndian(m_bytes.data() + offset, value, 4);
+}
+
+std::vector<std::uint8_t> CRecordWriter::Data() const
+{
+    return {m_bytes.begin(), m_bytes.begin() + static_cast<std::ptrdiff_t>(m_size)};
 }
 
 std::vector<std::uint8_t> CRecordWriter::Take()
 {
     if (!m_openHeaders.empty())
         throw std::logic_error("records left open");
+    m_bytes.resize(m_size); // shrinking keeps the buffer
+    m_size = 0;
     return std::move(m_bytes);
 }

@@ -40,15 +40,31 @@ public:
     // the bytes and holds the old and the new copy together for a moment.
     void Reserve(std::size_t size) { m_bytes.reserve(size); }
 
-    std::size_t Size() const { return m_bytes.size(); }
-    const std::vector<std::uint8_t>& Data() const { return m_bytes; }
+    std::size_t Size() const { return m_size; }
+    // A copy of the bytes written so far.
+    std::vector<std::uint8_t> Data() const;
     // Hands the bytes over; every record must have been closed.
     std::vector<std::uint8_t> Take();
 
 private:
-    // Room for count more bytes at the end; where they start.
-    std::uint8_t* Grow(std::size_t count);
+    // Room for count more bytes at the end; where they start. Most writes
+    // are two or four bytes, so the common case stays inline and only moves
+    // the end of what is written.
+    std::uint8_t* Grow(std::size_t count)
+    {
+        if (m_bytes.size() - m_size < count)
+            Extend(count);
+        std::uint8_t* out = m_bytes.data() + m_size;
+        m_size += count;
+        return out;
+    }
+    void Extend(std::size_t count);
 
+    // Zero-filled a step ahead of what is written (m_size): resizing the
+    // vector for every two bytes cost more than the bytes themselves, and
+    // filling all of the reserved room at once would touch pages the
+    // stream may never need.
     std::vector<std::uint8_t> m_bytes;
+    std::size_t m_size = 0;
     std::vector<std::size_t> m_openHeaders;
 };

@@ -59,6 +59,28 @@ TEST(RecordWriter, PatchOverwritesWrittenBytesOnly)
     EXPECT_THROW(writer.PatchU32(5, 1), std::logic_error);
 }
 
+// The buffer is filled ahead in steps and may be reserved short: what comes
+// out is exactly what went in, however the writes fall across the steps.
+TEST(RecordWriter, LongStreamsComeOutWhole)
+{
+    CRecordWriter writer;
+    writer.Reserve(10);
+    Bytes expected;
+    for (std::uint32_t i = 0; i < 70000; ++i) {
+        writer.U16(static_cast<std::uint16_t>(i));
+        writer.Zeros(i % 3);
+        writer.U8(0xEE);
+        expected.insert(expected.end(), {static_cast<std::uint8_t>(i & 0xFF),
+                                         static_cast<std::uint8_t>((i >> 8) & 0xFF)});
+        expected.insert(expected.end(), i % 3, 0);
+        expected.push_back(0xEE);
+    }
+    writer.Bytes(Bytes(200000, 0x5A));
+    expected.insert(expected.end(), 200000, 0x5A);
+    EXPECT_EQ(writer.Size(), expected.size());
+    EXPECT_EQ(writer.Take(), expected);
+}
+
 TEST(RecordWriter, MisuseIsCaught)
 {
     CRecordWriter writer;
