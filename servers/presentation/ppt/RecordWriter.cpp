@@ -7,13 +7,6 @@
 
 namespace {
 
-// Stores value in size bytes at out, least significant first.
-void PutLittleEndian(std::uint8_t* out, std::uint32_t value, std::size_t size) noexcept
-{
-    for (std::size_t i = 0; i < size; ++i)
-        out[i] = static_cast<std::uint8_t>((value >> (8 * i)) & 0xFFu);
-}
-
 // How far ahead of the written bytes the buffer is zero-filled at a time.
 constexpr std::size_t kFillStep = 64 * 1024;
 
@@ -25,31 +18,6 @@ void CRecordWriter::Extend(std::size_t count)
     if (m_bytes.capacity() < needed)
         m_bytes.reserve(std::max(2 * m_bytes.capacity(), needed));
     m_bytes.resize(std::min(m_bytes.capacity(), std::max(needed, m_size + kFillStep)));
-}
-
-void CRecordWriter::U8(std::uint8_t value)
-{
-    *Grow(1) = value;
-}
-
-void CRecordWriter::U16(std::uint16_t value)
-{
-    PutLittleEndian(Grow(2), value, 2);
-}
-
-void CRecordWriter::U32(std::uint32_t value)
-{
-    PutLittleEndian(Grow(4), value, 4);
-}
-
-void CRecordWriter::I16(std::int16_t value)
-{
-    U16(static_cast<std::uint16_t>(value));
-}
-
-void CRecordWriter::I32(std::int32_t value)
-{
-    U32(static_cast<std::uint32_t>(value));
 }
 
 void CRecordWriter::Bytes(const std::vector<std::uint8_t>& bytes)

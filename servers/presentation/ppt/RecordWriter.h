@@ -15,11 +15,12 @@
 class CRecordWriter
 {
 public:
-    void U8(std::uint8_t value);
-    void U16(std::uint16_t value);
-    void U32(std::uint32_t value);
-    void I16(std::int16_t value);
-    void I32(std::int32_t value);
+    // Inline: the records are mostly these, millions of them in a large file.
+    void U8(std::uint8_t value) { *Grow(1) = value; }
+    void U16(std::uint16_t value) { PutLittleEndian(Grow(2), value, 2); }
+    void U32(std::uint32_t value) { PutLittleEndian(Grow(4), value, 4); }
+    void I16(std::int16_t value) { U16(static_cast<std::uint16_t>(value)); }
+    void I32(std::int32_t value) { U32(static_cast<std::uint32_t>(value)); }
     void Bytes(const std::vector<std::uint8_t>& bytes);
     void Zeros(std::size_t count);
     void Utf16(std::u16string_view text);
@@ -47,6 +48,13 @@ public:
     std::vector<std::uint8_t> Take();
 
 private:
+    // Stores value in size bytes at out, least significant first.
+    static void PutLittleEndian(std::uint8_t* out, std::uint32_t value, std::size_t size) noexcept
+    {
+        for (std::size_t i = 0; i < size; ++i)
+            out[i] = static_cast<std::uint8_t>((value >> (8 * i)) & 0xFFu);
+    }
+
     // Room for count more bytes at the end; where they start. Most writes
     // are two or four bytes, so the common case stays inline and only moves
     // the end of what is written.

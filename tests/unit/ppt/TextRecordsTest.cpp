@@ -88,6 +88,29 @@ TEST(TextRecords, LineEndsInsideAParagraphBecomeLineBreaks)
               (Bytes{0xE9, 0, 0x0B, 0, 'b', 0, 0x0B, 0}));
 }
 
+// Plain ASCII goes over as it is, tested eight bytes at a time: a line end,
+// a NUL or a letter beyond ASCII anywhere in a long paragraph still takes
+// the converting path.
+TEST(TextRecords, LongParagraphsAreConvertedWhereverTheOddCharacterIs)
+{
+    const std::string plain = "0123456789abcdefghi";
+    for (std::size_t at = 0; at < plain.size(); ++at) {
+        for (const auto& [odd, stored] : {std::pair<std::string, Bytes>{"\n", {0x0B, 0}},
+                                          {std::string(1, '\0'), {}},
+                                          {"\xC3\xA9", {0xE9, 0}}}) {
+            Bytes expected;
+            for (std::size_t i = 0; i < plain.size(); ++i) {
+                if (i == at)
+                    expected.insert(expected.end(), stored.begin(), stored.end());
+                expected.insert(expected.end(), {static_cast<std::uint8_t>(plain[i]), 0});
+            }
+            const Bytes bytes = Write(CTextRecords(
+                TextType::Body, 0, {{plain.substr(0, at) + odd + plain.substr(at), 1}}));
+            EXPECT_EQ(Payload(bytes, CRecordReader(bytes).ReadAll()[1]), expected) << at;
+        }
+    }
+}
+
 TEST(TextRecords, OnlyAnUntouchedPlaceholderHasNoText)
 {
     EXPECT_FALSE(CTextRecords::HasText({{"", 1}}));
