@@ -5,6 +5,7 @@
 #include "PptxFileWriter.h"
 #include "ReaderCases.h"
 #include "SampleDocuments.h"
+#include "TemplateLoader.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,6 +33,12 @@ std::vector<WrittenFile> FilesToCheck()
     files.push_back({"shipped_design.ppt", 1, designed, {}});
     for (WrittenFile& file : OpenXmlReaderCases())
         files.push_back(std::move(file));
+    // On a .potx template's master and layouts, which are not our own.
+    PresentationDocument onTemplate = SampleDocuments::WorkedExample();
+    onTemplate.packageDesign =
+        CTemplateLoader().Load(QUILLON_POTX_CORPUS "/ok-small.potx")->packageDesign;
+    files.push_back(
+        {"on_template.pptx", CPptxFileWriter::kFormatOpenXmlPresentation, onTemplate, {}});
     return files;
 }
 

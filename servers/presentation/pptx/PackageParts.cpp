@@ -78,7 +78,121 @@ void AddFrame(pugi::xml_node textBody, const PlaceholderSpot::Frame& frame)
 
 } // namespace
 
-std::string ContentTypesXml(std::size_t slideCount, const PackageDesign& design, bool isTemplate)
+namespace {
+
+// Stands where the entries of every slide go while the part around them is
+// written; pugixml escapes every "<" in text and attribute values, so only
+// this matches.
+constexpr const char* kListMarkerName = "slides";
+constexpr std::string_view kListMarker = "<?slides?>";
+constexpr std::size_t kSlidesAPiece = 128;
+
+// A part that lists every slide, made as the XML before the list, the list
+// kSlidesAPiece slides at a time, and the XML after it: held whole, the
+// presentation's relationships alone were 0.9 MB of tree and text for a note
+// of 1,400 slides, at the peak of the save.
+class CListPieces final : public IPartPieces
+{
+public:
+    // The entry of slide number (from 1), as pugixml would write it.
+    using Entry = std::string (*)(std::size_t number);
+
+    CListPieces(const CXmlPart& part, std::size_t slideCount, Entry entry)
+        : m_count(slideCount), m_entry(entry)
+    {
+        std::string skeleton = part.Text();
+        const std::size_t marker = skeleton.find(kListMarker);
+        if (marker == std::string::npos) {
+            m_before = std::move(skeleton);
+            m_count = 0;
+            return;
+        }
+        m_after = skeleton.substr(marker + kListMarker.size());
+        skeleton.resize(marker);
+        m_before = std::move(skeleton);
+    }
+
+    bool Next(std::string& piece) override
+    {
+        switch (m_stage) {
+        case Stage::Before:
+            piece = m_before;
+            m_stage = Stage::List;
+            return true;
+        case Stage::List:
+            if (m_next <= m_count) {
+                piece.clear();
+                for (const std::size_t end = std::min(m_count, m_next + kSlidesAPiece - 1);
+                     m_next <= end; ++m_next)
+                    piece += m_entry(m_next);
+                return true;
+            }
+            piece = m_after;
+            m_stage = Stage::Done;
+            return true;
+        case Stage::Done:
+            break;
+        }
+        return false;
+    }
+
+private:
+    enum class Stage
+    {
+        Before,
+        List,
+        Done
+    };
+
+    std::string m_before;
+    std::string m_after;
+    std::size_t m_count;
+    Entry m_entry;
+    std::size_t m_next = 1;
+    Stage m_stage = Stage::Before;
+};
+
+void AddListMarker(pugi::xml_node parent)
+{
+    parent.append_child(pugi::node_pi).set_name(kListMarkerName);
+}
+
+std::string SlidePartName(std::size_t number)
+{
+    return "slides/slide" + std::to_string(number) + ".xml";
+}
+
+std::string SlideOverride(std::size_t number)
+{
+    return "<Override PartName=\"/ppt/" + SlidePartName(number) + "\" ContentType=\"" +
+           kPresentationMl + "slide+xml\"/>";
+}
+
+std::string SlideId(std::size_t number)
+{
+    return "<p:sldId id=\"" + std::to_string(255 + number) + "\" r:id=\"rId" +
+           std::to_string(kFirstSlideRelationship - 1 + number) + "\"/>";
+}
+
+std::string SlideRelationship(std::size_t number)
+{
+    return "<Relationship Id=\"rId" + std::to_string(kFirstSlideRelationship - 1 + number) +
+           "\" Type=\"" + RelationshipType("slide") + "\" Target=\"" + SlidePartName(number) +
+           "\"/>";
+}
+
+std::string Joined(IPartPieces& pieces)
+{
+    std::string text;
+    for (std::string piece; pieces.Next(piece);)
+        text += piece;
+    return text;
+}
+
+} // namespace
+
+std::unique_ptr<IPartPieces> ContentTypesPieces(std::size_t slideCount, const PackageDesign& design,
+                                                bool isTemplate)
 {
     CXmlPart part;
     pugi::xml_node types = part.Root("Types", Ns::kContentTypes);
@@ -95,13 +209,17 @@ std::string ContentTypesXml(std::size_t slideCount, const PackageDesign& design,
         if (!designPart.name.ends_with(".rels"))
             AddOverride(types, "/" + designPart.name, designPart.contentType);
     }
-    for (std::size_t i = 1; i <= slideCount; ++i)
-        AddOverride(types, "/ppt/slides/slide" + std::to_string(i) + ".xml", ml + "slide+xml");
+    AddListMarker(types);
     AddOverride(types, "/docProps/core.xml",
                 "application/vnd.openxmlformats-package.core-properties+xml");
     AddOverride(types, "/docProps/app.xml",
                 "application/vnd.openxmlformats-officedocument.extended-properties+xml");
-    return part.Text();
+    return std::make_unique<CListPieces>(part, slideCount, SlideOverride);
+}
+
+std::string ContentTypesXml(std::size_t slideCount, const PackageDesign& design, bool isTemplate)
+{
+    return Joined(*ContentTypesPieces(slideCount, design, isTemplate));
 }
 
 std::string RootRelsXml()
@@ -113,37 +231,43 @@ std::string RootRelsXml()
     return rels.Text();
 }
 
-std::string PresentationXml(std::size_t slideCount, const PackageDesign& design)
+std::unique_ptr<IPartPieces> PresentationPieces(std::size_t slideCount, const PackageDesign& design)
 {
     CXmlPart part;
     pugi::xml_node presentation = part.Root("p:presentation", nullptr, true);
     Add(Add(presentation, "p:sldMasterIdLst"), "p:sldMasterId",
         {{"id", "2147483648"}, {"r:id", "rId1"}});
-    if (slideCount > 0) {
-        pugi::xml_node slides = Add(presentation, "p:sldIdLst");
-        for (std::size_t i = 0; i < slideCount; ++i)
-            Add(slides, "p:sldId",
-                {{"id", std::to_string(256 + i)},
-                 {"r:id", "rId" + std::to_string(kFirstSlideRelationship + i)}});
-    }
+    // An empty list is left out, as the schema wants at least one slide in it.
+    if (slideCount > 0)
+        AddListMarker(Add(presentation, "p:sldIdLst"));
     pugi::xml_node size = Add(
         presentation, "p:sldSz",
         {{"cx", std::to_string(design.slideWidth)}, {"cy", std::to_string(design.slideHeight)}});
     if (!design.slideSizeType.empty())
         size.append_attribute("type") = design.slideSizeType.c_str();
     Add(presentation, "p:notesSz", {{"cx", "6858000"}, {"cy", "9144000"}});
-    return part.Text();
+    return std::make_unique<CListPieces>(part, slideCount, SlideId);
 }
 
-std::string PresentationRelsXml(std::size_t slideCount, const PackageDesign& design)
+std::string PresentationXml(std::size_t slideCount, const PackageDesign& design)
+{
+    return Joined(*PresentationPieces(slideCount, design));
+}
+
+std::unique_ptr<IPartPieces> PresentationRelsPieces(std::size_t slideCount,
+                                                    const PackageDesign& design)
 {
     CRelationships rels;
     const std::string self = "ppt/presentation.xml";
     rels.Add(RelationshipType("slideMaster"), PartName::RelativeTarget(self, design.masterPart));
     rels.Add(RelationshipType("theme"), PartName::RelativeTarget(self, design.themePart));
-    for (std::size_t i = 1; i <= slideCount; ++i)
-        rels.Add(RelationshipType("slide"), "slides/slide" + std::to_string(i) + ".xml");
-    return rels.Text();
+    AddListMarker(rels.Root());
+    return std::make_unique<CListPieces>(rels.Part(), slideCount, SlideRelationship);
+}
+
+std::string PresentationRelsXml(std::size_t slideCount, const PackageDesign& design)
+{
+    return Joined(*PresentationRelsPieces(slideCount, design));
 }
 
 std::string CorePropertiesXml(const Properties& properties)

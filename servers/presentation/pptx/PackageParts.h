@@ -29,6 +29,14 @@ std::string ContentTypesXml(std::size_t slideCount, const PackageDesign& design,
 std::string RootRelsXml();
 std::string PresentationXml(std::size_t slideCount, const PackageDesign& design);
 std::string PresentationRelsXml(std::size_t slideCount, const PackageDesign& design);
+// The same three parts, which list every slide, a piece at a time: the
+// slides' entries are made as they are written.
+std::unique_ptr<IPartPieces> ContentTypesPieces(std::size_t slideCount, const PackageDesign& design,
+                                                bool isTemplate = false);
+std::unique_ptr<IPartPieces> PresentationPieces(std::size_t slideCount,
+                                                const PackageDesign& design);
+std::unique_ptr<IPartPieces> PresentationRelsPieces(std::size_t slideCount,
+                                                    const PackageDesign& design);
 std::string CorePropertiesXml(const Properties& properties);
 std::string AppPropertiesXml(const Properties& properties);
 

@@ -51,15 +51,15 @@ void CPptxFileWriter::WritePackage(const PresentationDocument& document, int fd,
     // The content types come first, where readers that stream the package look.
     const bool isTemplate = fileFormat == kFormatOpenXmlTemplate;
     package.AddPart("[Content_Types].xml", [count, parts, isTemplate] {
-        return ContentTypesXml(count, *parts, isTemplate);
+        return ContentTypesPieces(count, *parts, isTemplate);
     });
     package.AddPart("_rels/.rels", RootRelsXml);
     package.AddPart("docProps/core.xml", [properties] { return CorePropertiesXml(properties); });
     package.AddPart("docProps/app.xml", [properties] { return AppPropertiesXml(properties); });
     package.AddPart("ppt/presentation.xml",
-                    [count, parts] { return PresentationXml(count, *parts); });
+                    [count, parts] { return PresentationPieces(count, *parts); });
     package.AddPart("ppt/_rels/presentation.xml.rels",
-                    [count, parts] { return PresentationRelsXml(count, *parts); });
+                    [count, parts] { return PresentationRelsPieces(count, *parts); });
     AddDesign(package, *parts);
     // The slides are read from the document only as libzip reaches them.
     for (std::size_t i = 0; i < count; ++i) {

@@ -58,6 +58,9 @@ public:
     CRelationships();
     void Add(const std::string& type, const std::string& target);
     std::string Text() const { return m_part.Text(); }
+    // For what goes after the relationships added so far.
+    pugi::xml_node Root() const { return m_root; }
+    const CXmlPart& Part() const { return m_part; }
 
 private:
     CXmlPart m_part;

@@ -58,6 +58,28 @@ TEST_F(PptxPackageTest, EveryPartIsListedEveryTargetExistsAndEveryPartParses)
     ExpectWellFormedPackage(Save(PresentationDocument{}));
 }
 
+// The parts that list every slide are written a batch of slides at a time.
+TEST_F(PptxPackageTest, PartsListingEverySlideListThemAllInOrderAcrossBatches)
+{
+    PresentationDocument document;
+    for (int i = 1; i <= 300; ++i)
+        document.slides.push_back(TextSlide("Slide " + std::to_string(i), {{"point", 1}}));
+    const Parts parts = Save(document);
+    ExpectWellFormedPackage(parts);
+    const pugi::xml_document presentation = Parse(parts, "ppt/presentation.xml");
+    const pugi::xml_document rels = Parse(parts, "ppt/_rels/presentation.xml.rels");
+    const pugi::xpath_node_set ids = presentation.select_nodes("//p:sldId");
+    ASSERT_EQ(ids.size(), 300U);
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        const pugi::xml_node id = ids[i].node();
+        EXPECT_EQ(id.attribute("id").as_uint(), 256 + i);
+        const std::string query = "//*[@Id='" + std::string(id.attribute("r:id").value()) + "']";
+        EXPECT_EQ(std::string(rels.select_node(query.c_str()).node().attribute("Target").value()),
+                  "slides/slide" + std::to_string(i + 1) + ".xml");
+    }
+    EXPECT_NE(parts.at("[Content_Types].xml").find("/ppt/slides/slide300.xml"), std::string::npos);
+}
+
 TEST_F(PptxPackageTest, SlidesInheritFromTheirLayoutsWithLevelsAsParagraphLevels)
 {
     const Parts parts = Save(WorkedExample());
