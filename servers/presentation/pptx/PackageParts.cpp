@@ -4,6 +4,7 @@
 #include "DesignParts.h"
 #include "PartName.h"
 #include "ShapeXml.h"
+#include "Utf8Text.h"
 #include "XmlPart.h"
 
 #include <algorithm>
@@ -307,34 +308,73 @@ std::string AppPropertiesXml(const Properties& properties)
 namespace {
 
 // Stands where a placeholder's paragraphs go while the slide around them is
-// written; pugixml escapes every "<" in text and attribute values, so only
-// these match.
+// written, and where a long paragraph's text goes while its markup is;
+// pugixml escapes every "<" in text and attribute values, so only these match.
 constexpr const char* kMarkerName = "paragraphs";
 constexpr std::string_view kParagraphsMarker = "<?paragraphs?>";
+constexpr const char* kTextMarkerName = "text";
+constexpr std::string_view kTextMarker = "<?text?>";
+
+int ParagraphLevel(const ParagraphView& paragraph)
+{
+    return std::clamp(paragraph.indentLevel, 1, 5) - 1;
+}
+
+// The slide with fill called on each placeholder's empty text body.
+template <typename Fill>
+CXmlPart SlideTree(const SlideData& slide, const PackageDesign& design, Fill fill)
+{
+    const int layout = LayoutOf(slide);
+    const PackageLayout& spots = design.layouts.at(static_cast<std::size_t>(layout - 1));
+    CXmlPart part;
+    pugi::xml_node root = part.Root("p:sld", nullptr, true);
+    pugi::xml_node tree = AddShapeTree(Add(root, "p:cSld"));
+    int id = 2;
+    int bodies = 0;
+    for (const Placeholder& placeholder : slide.placeholders) {
+        const PlaceholderSpot spot = SlidePlaceholder(placeholder.kind, spots, layout, bodies);
+        const PlaceholderRef ref{spot.type.empty() ? nullptr : spot.type.c_str(), spot.index,
+                                 spot.half};
+        pugi::xml_node body = AddPlaceholderShape(tree, id++, placeholder.name, ref, nullptr);
+        if (spot.frame)
+            AddFrame(body, *spot.frame);
+        fill(body, placeholder);
+    }
+    Add(Add(root, "p:clrMapOvr"), "a:masterClrMapping");
+    return part;
+}
+
+// The end of the piece of text that starts at from: kTextAPiece bytes, cut
+// before a character's first byte so no piece splits one; bytes that are not
+// UTF-8 are read one at a time, so a cut before any byte that does not continue
+// a sequence reads them alike.
+std::size_t TextPieceEnd(std::string_view text, std::size_t from)
+{
+    const std::size_t end = from + kTextAPiece;
+    if (end >= text.size())
+        return text.size();
+    const std::size_t boundary = CharacterBoundaryAtOrBefore(text, end);
+    // Only stray continuation bytes all the way back: no character to split.
+    return boundary > from ? boundary : end;
+}
+
+// Text escaped as it would be inside its element.
+std::string EscapedText(std::string_view text)
+{
+    pugi::xml_document fragment;
+    SetXmlText(fragment, text);
+    return XmlFragment(fragment);
+}
 
 class CSlidePieces final : public IPartPieces
 {
 public:
     CSlidePieces(const SlideData& slide, const PackageDesign& design) : m_slide(slide)
     {
-        const int layout = LayoutOf(slide);
-        const PackageLayout& spots = design.layouts.at(static_cast<std::size_t>(layout - 1));
-        CXmlPart part;
-        pugi::xml_node root = part.Root("p:sld", nullptr, true);
-        pugi::xml_node tree = AddShapeTree(Add(root, "p:cSld"));
-        int id = 2;
-        int bodies = 0;
-        for (const Placeholder& placeholder : slide.placeholders) {
-            const PlaceholderSpot spot = SlidePlaceholder(placeholder.kind, spots, layout, bodies);
-            const PlaceholderRef ref{spot.type.empty() ? nullptr : spot.type.c_str(), spot.index,
-                                     spot.half};
-            pugi::xml_node body = AddPlaceholderShape(tree, id++, placeholder.name, ref, nullptr);
-            if (spot.frame)
-                AddFrame(body, *spot.frame);
-            body.append_child(pugi::node_pi).set_name(kMarkerName);
-        }
-        Add(Add(root, "p:clrMapOvr"), "a:masterClrMapping");
-        const std::string skeleton = part.Text();
+        const std::string skeleton =
+            SlideTree(slide, design, [](pugi::xml_node body, const Placeholder&) {
+                body.append_child(pugi::node_pi).set_name(kMarkerName);
+            }).Text();
         std::size_t start = 0;
         for (std::size_t marker;
              (marker = skeleton.find(kParagraphsMarker, start)) != std::string::npos;
@@ -353,10 +393,17 @@ public:
                 m_aroundWritten = true;
                 return true;
             }
+            if (m_inLongText) {
+                LongTextPiece(piece);
+                return true;
+            }
             if (m_placeholder < m_slide.placeholders.size()) {
                 const CParagraphs& paragraphs = m_slide.placeholders[m_placeholder].paragraphs;
                 if (m_paragraph < paragraphs.size()) {
-                    piece = Paragraphs(paragraphs);
+                    if (paragraphs[m_paragraph].text.size() > kTextAPiece)
+                        StartLongText(paragraphs[m_paragraph], piece);
+                    else
+                        piece = Paragraphs(paragraphs);
                     return true;
                 }
             }
@@ -367,15 +414,50 @@ public:
     }
 
 private:
+    // Paragraphs up to kParagraphsAPiece of them or kTextAPiece of text,
+    // stopping before a long one.
     std::string Paragraphs(const CParagraphs& paragraphs)
     {
         const std::size_t end = std::min(paragraphs.size(), m_paragraph + kParagraphsAPiece);
         pugi::xml_document batch;
-        for (; m_paragraph < end; ++m_paragraph) {
+        for (std::size_t text = 0; m_paragraph < end && text < kTextAPiece; ++m_paragraph) {
             const ParagraphView paragraph = paragraphs[m_paragraph];
-            AddParagraph(batch, paragraph.text, std::clamp(paragraph.indentLevel, 1, 5) - 1);
+            if (paragraph.text.size() > kTextAPiece)
+                break;
+            text += paragraph.text.size();
+            AddParagraph(batch, paragraph.text, ParagraphLevel(paragraph));
         }
         return XmlFragment(batch);
+    }
+
+    // A paragraph's markup up to its text; the text follows kTextAPiece at a time.
+    void StartLongText(const ParagraphView& paragraph, std::string& piece)
+    {
+        pugi::xml_document markup;
+        AddRunParagraph(markup, ParagraphLevel(paragraph))
+            .append_child(pugi::node_pi)
+            .set_name(kTextMarkerName);
+        piece = XmlFragment(markup);
+        const std::size_t marker = piece.find(kTextMarker);
+        m_textEnd = piece.substr(marker + kTextMarker.size());
+        piece.resize(marker);
+        m_longText = paragraph.text;
+        m_textAt = 0;
+        m_inLongText = true;
+    }
+
+    void LongTextPiece(std::string& piece)
+    {
+        if (m_textAt < m_longText.size()) {
+            const std::size_t end = TextPieceEnd(m_longText, m_textAt);
+            piece = EscapedText(m_longText.substr(m_textAt, end - m_textAt));
+            m_textAt = end;
+            return;
+        }
+        piece = std::move(m_textEnd);
+        m_textEnd.clear();
+        m_inLongText = false;
+        ++m_paragraph;
     }
 
     const SlideData& m_slide;
@@ -383,6 +465,10 @@ private:
     std::size_t m_placeholder = 0;
     std::size_t m_paragraph = 0;
     bool m_aroundWritten = false;
+    bool m_inLongText = false;
+    std::string_view m_longText; // a paragraph's text written a piece at a time
+    std::size_t m_textAt = 0;
+    std::string m_textEnd; // the long paragraph's markup after its text
 };
 
 } // namespace
@@ -395,18 +481,23 @@ std::unique_ptr<IPartPieces> SlidePieces(const SlideData& slide, const PackageDe
 bool IsLargeSlide(const SlideData& slide)
 {
     std::size_t paragraphs = 0;
-    for (const Placeholder& placeholder : slide.placeholders)
+    std::size_t text = 0;
+    for (const Placeholder& placeholder : slide.placeholders) {
         paragraphs += placeholder.paragraphs.size();
-    return paragraphs > kParagraphsAPiece;
+        for (const ParagraphView paragraph : placeholder.paragraphs)
+            text += paragraph.text.size();
+    }
+    return paragraphs > kParagraphsAPiece || text > kLargeSlideText;
 }
 
 std::string SlideXml(const SlideData& slide, const PackageDesign& design)
 {
-    CSlidePieces pieces(slide, design);
-    std::string xml;
-    for (std::string piece; pieces.Next(piece);)
-        xml += piece;
-    return xml;
+    return SlideTree(slide, design,
+                     [](pugi::xml_node body, const Placeholder& placeholder) {
+                         for (const ParagraphView paragraph : placeholder.paragraphs)
+                             AddParagraph(body, paragraph.text, ParagraphLevel(paragraph));
+                     })
+        .Text();
 }
 
 std::string SlideRelsXml(const SlideData& slide, const PackageDesign& design)

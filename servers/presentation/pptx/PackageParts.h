@@ -45,11 +45,16 @@ std::string SlideXml(const SlideData& slide, const PackageDesign& design);
 std::string SlideRelsXml(const SlideData& slide, const PackageDesign& design);
 
 // The same slide part a piece at a time: the XML around the placeholders'
-// paragraphs, and the paragraphs kParagraphsAPiece at a time, so a slide of
-// any number of bullets is never held whole.
+// paragraphs, the paragraphs kParagraphsAPiece or kTextAPiece bytes of text
+// at a time, and a paragraph of more text than that on its own, its text
+// kTextAPiece bytes a piece; so a slide of any number or length of bullets is
+// never held whole. The bytes are SlideXml's.
 std::unique_ptr<IPartPieces> SlidePieces(const SlideData& slide, const PackageDesign& design);
 inline constexpr std::size_t kParagraphsAPiece = 1024;
-// More paragraphs than one piece holds: worth streaming.
+inline constexpr std::size_t kTextAPiece = 64 * 1024;
+// More paragraphs than one piece holds, or more text than a slide is worth
+// holding whole: worth streaming.
+inline constexpr std::size_t kLargeSlideText = 256 * 1024;
 bool IsLargeSlide(const SlideData& slide);
 
 // Slide ids run from 256 to 2^31 - 1, so no more slides fit in a package.

@@ -61,16 +61,24 @@ pugi::xml_node AddPlaceholderShape(pugi::xml_node tree, int id, const std::strin
     return body;
 }
 
-void AddParagraph(pugi::xml_node textBody, std::string_view text, int level)
+pugi::xml_node AddRunParagraph(pugi::xml_node textBody, int level)
 {
     pugi::xml_node paragraph = Add(textBody, "a:p");
     if (level > 0)
         Add(paragraph, "a:pPr", {{"lvl", std::to_string(level)}});
-    if (text.empty()) {
-        Add(paragraph, "a:endParaRPr", {{"lang", "en-US"}});
-        return;
-    }
     pugi::xml_node run = Add(paragraph, "a:r");
     Add(run, "a:rPr", {{"lang", "en-US"}});
-    SetXmlText(Add(run, "a:t"), text);
+    return Add(run, "a:t");
+}
+
+void AddParagraph(pugi::xml_node textBody, std::string_view text, int level)
+{
+    if (!text.empty()) {
+        SetXmlText(AddRunParagraph(textBody, level), text);
+        return;
+    }
+    pugi::xml_node paragraph = Add(textBody, "a:p");
+    if (level > 0)
+        Add(paragraph, "a:pPr", {{"lvl", std::to_string(level)}});
+    Add(paragraph, "a:endParaRPr", {{"lang", "en-US"}});
 }

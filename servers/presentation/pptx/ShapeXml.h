@@ -23,5 +23,8 @@ pugi::xml_node AddShapeTree(pugi::xml_node commonSlideData);
 pugi::xml_node AddPlaceholderShape(pugi::xml_node tree, int id, const std::string& name,
                                    const PlaceholderRef& placeholder, const ShapeAnchor* anchor);
 
+// A paragraph of one run at a list level (0 top); returns its empty a:t.
+pugi::xml_node AddRunParagraph(pugi::xml_node textBody, int level);
+
 // A paragraph of text at a list level (0 top); empty text makes an empty paragraph.
 void AddParagraph(pugi::xml_node textBody, std::string_view text, int level);

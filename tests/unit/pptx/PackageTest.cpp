@@ -127,6 +127,7 @@ TEST_F(PptxPackageTest, ASlideOfThousandsOfBulletsIsWrittenABatchOfParagraphsAtA
         joined += piece;
     }
     EXPECT_EQ(joined, parts.at("ppt/slides/slide1.xml"));
+    EXPECT_EQ(joined, PackageParts::SlideXml(slide, design));
     const pugi::xml_document xml = Parse(parts, "ppt/slides/slide1.xml");
     const pugi::xpath_node_set shapes = xml.select_nodes("//p:sp");
     ASSERT_EQ(shapes.size(), 3U);
@@ -136,6 +137,27 @@ TEST_F(PptxPackageTest, ASlideOfThousandsOfBulletsIsWrittenABatchOfParagraphsAtA
     EXPECT_STREQ(firstOfSecondBatch.select_node("a:r/a:t").node().text().get(), "l1024");
     EXPECT_STREQ(firstOfSecondBatch.child("a:pPr").attribute("lvl").value(), "4");
     EXPECT_EQ(shapes[2].node().select_nodes(".//a:p").size(), 1100U);
+}
+
+TEST_F(PptxPackageTest, ALongBulletIsWrittenAPieceOfTextAtATimeWithTheWholeSlidesBytes)
+{
+    // Characters of two to four bytes, escapes, a byte that is not UTF-8 and a
+    // control character, so cuts land everywhere but between a character's bytes.
+    const std::string unit = "\xCE\xA9\xE2\x82\xAC & <\xE6\xBC\xA2> \xF0\x9F\x98\x80\xE9\x07 ";
+    std::string text;
+    while (text.size() < 1024 * 1024)
+        text += unit;
+    const SlideData slide = TextSlide("Long", {{"short", 1}, {text, 2}, {"after", 1}});
+    ASSERT_TRUE(PackageParts::IsLargeSlide(slide));
+    const PackageDesign design = DesignParts::OwnDesign();
+    std::string joined;
+    const std::unique_ptr<IPartPieces> pieces = PackageParts::SlidePieces(slide, design);
+    for (std::string piece; pieces->Next(piece);) {
+        // An ampersand, the longest escape, is five bytes for one.
+        EXPECT_LE(piece.size(), 5 * PackageParts::kTextAPiece);
+        joined += piece;
+    }
+    EXPECT_EQ(joined, PackageParts::SlideXml(slide, design));
 }
 
 TEST_F(PptxPackageTest, TextIsEscapedAndCharactersXmlCannotHoldAreReplaced)
