@@ -50,10 +50,20 @@ void CPresentationBuilder::BuildPresentation(std::string noteText)
     m_outputFileName.clear();
     m_application = StartPowerPoint();
     PowerPoint::Presentation presentation;
-    PowerPoint::Slide currentSlide;
     if (m_application.IsEmpty())
         return;
 
+    BuildSlides(presentation, noteText);
+    // The note is not needed to save: a large one is let go before the save
+    // makes the file, where memory peaks.
+    std::string().swap(noteText);
+    FinishBuild(presentation, m_outputFileName);
+}
+
+void CPresentationBuilder::BuildSlides(PowerPoint::Presentation& presentation,
+                                       const std::string& noteText)
+{
+    PowerPoint::Slide currentSlide;
     bool firstBullet = true;
     bool slideOpen = false;
     int lineIndex = 0;
@@ -80,7 +90,6 @@ void CPresentationBuilder::BuildPresentation(std::string noteText)
         }
         ++lineIndex;
     }
-    FinishBuild(presentation, m_outputFileName);
 }
 
 void CPresentationBuilder::AddTitleSlide(PowerPoint::Presentation presentation,

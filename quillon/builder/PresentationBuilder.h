@@ -62,6 +62,8 @@ protected:
     PresentationOptions m_options;
 
 private:
+    // Adds the note's slides; sets presentation once the title line is read.
+    void BuildSlides(PowerPoint::Presentation& presentation, const std::string& noteText);
     void ApplyTemplateStep(const PowerPoint::Presentation& presentation);
     void SaveStep(const PowerPoint::Presentation& presentation, const std::string& outputFileName);
 
