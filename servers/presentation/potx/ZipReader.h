@@ -9,9 +9,6 @@
 #include <string>
 #include <vector>
 
-struct zip;
-struct zip_source;
-
 // What is wrong with a package, in words for the user; the loader adds the path.
 class CPackageError : public std::runtime_error
 {
@@ -19,7 +16,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A zip archive in memory, read through libzip with bounds of our own: the
+// A zip archive in memory, read through minizip with bounds of our own: the
 // entry count, and the bytes inflated in all, counted as they come, so an
 // entry whose header understates its size stops at the bound instead of
 // filling memory. Entries are found by name without regard to case, as
@@ -43,7 +40,23 @@ public:
     static constexpr std::uint64_t kMaxInflated = 64u << 20;
 
 private:
-    zip* m_archive = nullptr;
-    std::map<std::string, std::uint64_t> m_entries; // lower-case name to index
+    // Where minizip finds an entry's central record again.
+    struct EntryPlace
+    {
+        std::uint64_t directoryOffset = 0;
+        std::uint64_t index = 0;
+    };
+    struct MemorySource;
+    struct ArchiveClose
+    {
+        void operator()(void* archive) const;
+    };
+
+    void ListEntries();
+
+    // The source outlives the archive that reads it.
+    std::unique_ptr<MemorySource> m_source;
+    std::unique_ptr<void, ArchiveClose> m_archive; // minizip's unzFile
+    std::map<std::string, EntryPlace> m_entries;   // lower-case name to place
     std::uint64_t m_inflated = 0;
 };

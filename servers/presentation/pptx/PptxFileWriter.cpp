@@ -22,10 +22,8 @@ namespace {
 
 void AddDesign(CZipPackage& package, const PackageDesign& design)
 {
-    for (const PackageDesignPart& part : design.parts) {
-        const PackageDesignPart* kept = &part;
-        package.AddPart(part.name, [kept] { return kept->bytes; });
-    }
+    for (const PackageDesignPart& part : design.parts)
+        package.AddPart(part.name, part.bytes);
 }
 
 } // namespace
@@ -50,29 +48,21 @@ void CPptxFileWriter::WritePackage(const PresentationDocument& document, int fd,
     CZipPackage package(fd);
     // The content types come first, where readers that stream the package look.
     const bool isTemplate = fileFormat == kFormatOpenXmlTemplate;
-    package.AddPart("[Content_Types].xml", [count, parts, isTemplate] {
-        return ContentTypesPieces(count, *parts, isTemplate);
-    });
-    package.AddPart("_rels/.rels", RootRelsXml);
-    package.AddPart("docProps/core.xml", [properties] { return CorePropertiesXml(properties); });
-    package.AddPart("docProps/app.xml", [properties] { return AppPropertiesXml(properties); });
-    package.AddPart("ppt/presentation.xml",
-                    [count, parts] { return PresentationPieces(count, *parts); });
-    package.AddPart("ppt/_rels/presentation.xml.rels",
-                    [count, parts] { return PresentationRelsPieces(count, *parts); });
+    package.AddPart("[Content_Types].xml", *ContentTypesPieces(count, *parts, isTemplate));
+    package.AddPart("_rels/.rels", RootRelsXml());
+    package.AddPart("docProps/core.xml", CorePropertiesXml(properties));
+    package.AddPart("docProps/app.xml", AppPropertiesXml(properties));
+    package.AddPart("ppt/presentation.xml", *PresentationPieces(count, *parts));
+    package.AddPart("ppt/_rels/presentation.xml.rels", *PresentationRelsPieces(count, *parts));
     AddDesign(package, *parts);
-    // The slides are read from the document only as libzip reaches them.
     for (std::size_t i = 0; i < count; ++i) {
-        const SlideData* slide = &document.slides[i];
+        const SlideData& slide = document.slides[i];
         const std::string name = "slide" + std::to_string(i + 1) + ".xml";
-        if (IsLargeSlide(*slide))
-            package.AddPart("ppt/slides/" + name,
-                            [slide, parts] { return SlidePieces(*slide, *parts); });
+        if (IsLargeSlide(slide))
+            package.AddPart("ppt/slides/" + name, *SlidePieces(slide, *parts));
         else
-            package.AddPart("ppt/slides/" + name,
-                            [slide, parts] { return SlideXml(*slide, *parts); });
-        package.AddPart("ppt/slides/_rels/" + name + ".rels",
-                        [slide, parts] { return SlideRelsXml(*slide, *parts); });
+            package.AddPart("ppt/slides/" + name, SlideXml(slide, *parts));
+        package.AddPart("ppt/slides/_rels/" + name + ".rels", SlideRelsXml(slide, *parts));
     }
     package.Close();
 }

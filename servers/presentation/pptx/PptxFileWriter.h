@@ -7,7 +7,7 @@
 #include <string>
 
 // Saves presentations as Office Open XML packages (.pptx), format 24. Each
-// part is made while libzip writes the package, straight into a safe file
+// part is made as the package is written, straight into a safe file
 // that replaces the target only when complete, as the .ppt writer saves.
 class CPptxFileWriter : public IPresentationFileWriter
 {

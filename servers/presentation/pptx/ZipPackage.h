@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <functional>
+#include <cstdint>
 #include <memory>
 #include <string>
-
-struct zip;
+#include <string_view>
 
 // A part made a piece at a time, for parts too large to hold whole.
 class IPartPieces
@@ -16,42 +15,43 @@ public:
     virtual bool Next(std::string& piece) = 0;
 };
 
-// A zip archive being written through libzip. Each part is added with the
-// function that makes its bytes; libzip calls it only when it reaches that
-// part while writing the archive, and the bytes are let go as soon as they
-// are compressed, so no more than one part is held in memory at a time.
-// The archive goes straight to a descriptor the caller owns (a safe file's),
-// not to a temporary file of libzip's own.
+// A zip archive written through minizip, a part at a time: each part is
+// compressed and written as it is added and then let go, so what the archive
+// holds in memory is its central directory (about 80 bytes a part), not the
+// parts or any state of theirs. The archive goes straight to a descriptor
+// the caller owns (a safe file's), from its start.
 class CZipPackage
 {
 public:
-    using PartMaker = std::function<std::string()>;
-    using PiecesMaker = std::function<std::unique_ptr<IPartPieces>()>;
-
-    // Starts an empty archive to be written to fd from its start; fd must
-    // stay open until Close. Throws std::runtime_error.
+    // Starts an empty archive on fd; fd must stay open until Close. Throws
+    // std::runtime_error.
     explicit CZipPackage(int fd);
+    // An archive not closed is abandoned: nothing more reaches the descriptor.
     ~CZipPackage();
     CZipPackage(const CZipPackage&) = delete;
     CZipPackage& operator=(const CZipPackage&) = delete;
 
-    // Parts are stored in the order they are added.
-    void AddPart(const std::string& name, PartMaker make);
-    // A part streamed a piece at a time: its pieces are made twice, once to
-    // learn the part's size (so no entry needs ZIP64) and once to write them,
-    // and no more than one piece is held at a time.
-    void AddPart(const std::string& name, PiecesMaker make);
-    // Writes the archive. Throws std::runtime_error with libzip's reason, or
-    // the exception a part maker threw.
+    // Parts are stored in the order they are added. Both throw
+    // std::runtime_error with the reason a write failed, or what pieces threw.
+    void AddPart(const std::string& name, std::string_view bytes);
+    // No more than one piece is held at a time.
+    void AddPart(const std::string& name, IPartPieces& pieces);
+    // Writes the central directory and what is still buffered.
     void Close();
 
+    // A part's size is kept to 32 bits, so no entry needs ZIP64 fields.
+    static constexpr std::uint64_t kMaxPartBytes = 0xFFFFFFFEu;
+
 private:
-    struct PartSource;
     struct DescriptorTarget;
 
-    void AddSource(const std::string& name, std::unique_ptr<PartSource> part);
+    void BeginPart(const std::string& name);
+    void WriteToPart(std::string_view bytes);
+    void EndPart();
+    [[noreturn]] void Fail(const std::string& what);
 
     std::unique_ptr<DescriptorTarget> m_target;
-    zip* m_archive = nullptr;
-    std::exception_ptr m_partFailure;
+    void* m_archive = nullptr; // minizip's zipFile
+    std::uint64_t m_partBytes = 0;
+    std::uint32_t m_dosTime = 0;
 };

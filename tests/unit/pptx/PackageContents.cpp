@@ -4,30 +4,32 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
+#include <minizip/unzip.h>
 #include <pugixml.hpp>
 #include <stdexcept>
-#include <zip.h>
 
 std::map<std::string, std::string> ReadPackage(const std::string& path)
 {
-    int error = 0;
-    const std::unique_ptr<zip_t, decltype(&zip_discard)> archive(
-        zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error), &zip_discard);
+    const std::unique_ptr<void, decltype(&unzClose)> archive(unzOpen64(path.c_str()), &unzClose);
     if (!archive)
         throw std::runtime_error("not a zip archive: " + path);
     std::map<std::string, std::string> parts;
-    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
-    for (zip_uint64_t i = 0; i < static_cast<zip_uint64_t>(count); ++i) {
-        zip_stat_t stat;
-        if (zip_stat_index(archive.get(), i, 0, &stat) != 0)
+    char name[4096];
+    for (int at = unzGoToFirstFile(archive.get()); at != UNZ_END_OF_LIST_OF_FILE;
+         at = unzGoToNextFile(archive.get())) {
+        unz_file_info64 info{};
+        if (at != UNZ_OK || unzGetCurrentFileInfo64(archive.get(), &info, name, sizeof name,
+                                                    nullptr, 0, nullptr, 0) != UNZ_OK)
             throw std::runtime_error("unreadable entry in " + path);
-        const std::unique_ptr<zip_file_t, decltype(&zip_fclose)> file(
-            zip_fopen_index(archive.get(), i, 0), &zip_fclose);
-        std::string bytes(static_cast<std::size_t>(stat.size), '\0');
-        if (!file ||
-            zip_fread(file.get(), bytes.data(), stat.size) != static_cast<zip_int64_t>(stat.size))
-            throw std::runtime_error(std::string("cannot read ") + stat.name);
-        parts[stat.name] = std::move(bytes);
+        std::string bytes(static_cast<std::size_t>(info.uncompressed_size), '\0');
+        const bool read =
+            unzOpenCurrentFile(archive.get()) == UNZ_OK &&
+            unzReadCurrentFile(archive.get(), bytes.data(), static_cast<unsigned>(bytes.size())) ==
+                static_cast<int>(bytes.size());
+        // Closing checks the part's checksum.
+        if (unzCloseCurrentFile(archive.get()) != UNZ_OK || !read)
+            throw std::runtime_error(std::string("cannot read ") + name);
+        parts[name] = std::move(bytes);
     }
     return parts;
 }

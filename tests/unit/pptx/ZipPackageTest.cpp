@@ -4,6 +4,8 @@
 #include "PackageContents.h"
 #include "SafeFile.h"
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -34,22 +36,22 @@ protected:
     }
 };
 
-TEST_F(ZipPackageTest, PartsAreMadeOnlyWhenWrittenAndStoredInOrder)
+TEST_F(ZipPackageTest, PartsAreStoredWhole)
 {
-    int made = 0;
     CSafeFile file(m_path.string());
     ASSERT_GE(file.Descriptor(), 0) << file.Error();
     CZipPackage package(file.Descriptor());
-    package.AddPart("b.xml", [&] { return std::to_string(++made); });
-    package.AddPart("a/c.xml", [&] { return std::string(100000, 'x') + std::to_string(++made); });
-    EXPECT_EQ(made, 0);
+    package.AddPart("b.xml", "1");
+    package.AddPart("a/c.xml", std::string(100000, 'x') + "2");
+    package.AddPart("empty.xml", "");
     package.Close();
     ASSERT_TRUE(file.Commit()) << file.Error();
     const auto parts = ReadPackage(m_path.string());
-    ASSERT_EQ(parts.size(), 2U);
+    ASSERT_EQ(parts.size(), 3U);
     EXPECT_EQ(parts.at("b.xml"), "1");
     EXPECT_EQ(parts.at("a/c.xml").size(), 100001U);
     EXPECT_EQ(parts.at("a/c.xml").back(), '2');
+    EXPECT_EQ(parts.at("empty.xml"), "");
 }
 
 // 300 pieces of 10,000 bytes that deflate cannot shrink, so the archive is
@@ -75,21 +77,17 @@ private:
     unsigned long long m_state = 1;
 };
 
-TEST_F(ZipPackageTest, AStreamedPartIsMadeOnceForItsSizeAndOnceToWriteItPieceByPiece)
+TEST_F(ZipPackageTest, AStreamedPartIsWrittenPieceByPiece)
 {
-    int made = 0;
     CSafeFile file(m_path.string());
     ASSERT_GE(file.Descriptor(), 0) << file.Error();
     CZipPackage package(file.Descriptor());
-    package.AddPart("before.xml", [] { return std::string("small"); });
-    package.AddPart("big.bin", [&] {
-        ++made;
-        return std::make_unique<CNoise>();
-    });
-    package.AddPart("after.xml", [] { return std::string("small too"); });
+    package.AddPart("before.xml", "small");
+    CNoise written;
+    package.AddPart("big.bin", written);
+    package.AddPart("after.xml", "small too");
     package.Close();
     ASSERT_TRUE(file.Commit()) << file.Error();
-    EXPECT_EQ(made, 2);
     std::string expected;
     CNoise noise;
     for (std::string piece; noise.Next(piece);)
@@ -100,26 +98,47 @@ TEST_F(ZipPackageTest, AStreamedPartIsMadeOnceForItsSizeAndOnceToWriteItPieceByP
     EXPECT_EQ(parts.at("after.xml"), "small too");
 }
 
-TEST_F(ZipPackageTest, APartThatFailsFailsTheArchiveWithItsOwnException)
+// Fails after its first piece, part way through its entry.
+class CFailingPieces final : public IPartPieces
+{
+public:
+    bool Next(std::string& piece) override
+    {
+        if (m_made++ == 1)
+            throw std::length_error("too long");
+        piece = "first";
+        return true;
+    }
+
+private:
+    int m_made = 0;
+};
+
+TEST_F(ZipPackageTest, PiecesThatFailAbandonTheArchiveWithTheirOwnException)
 {
     {
         CSafeFile file(m_path.string());
         CZipPackage package(file.Descriptor());
-        package.AddPart("a.xml", [] { return std::string("a"); });
-        package.AddPart("b.xml", []() -> std::string { throw std::length_error("too long"); });
-        EXPECT_THROW(package.Close(), std::length_error);
+        package.AddPart("a.xml", "a");
+        CFailingPieces failing;
+        EXPECT_THROW(package.AddPart("b.xml", failing), std::length_error);
     }
     EXPECT_EQ(Contents(), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 1);
 }
 
-TEST_F(ZipPackageTest, ADescriptorThatCannotBeWrittenFailsTheArchive)
+TEST_F(ZipPackageTest, ADescriptorThatCannotBeWrittenFailsTheArchiveWithTheReason)
 {
     const int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
     ASSERT_GE(fd, 0);
-    CZipPackage package(fd);
-    package.AddPart("a.xml", [] { return std::string("a"); });
-    EXPECT_THROW(package.Close(), std::runtime_error);
+    try {
+        CZipPackage package(fd);
+        package.AddPart("a.xml", "a");
+        package.Close();
+        ADD_FAILURE() << "closed";
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ(error.what(), std::strerror(EBADF));
+    }
     ::close(fd);
     EXPECT_EQ(Contents(), "old");
 }
