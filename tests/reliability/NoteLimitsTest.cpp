@@ -9,6 +9,7 @@
 #include "PresentationServer.h"
 #include "RecordingMessages.h"
 #include "ServerException.h"
+#include "SlidesObject.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -64,25 +65,29 @@ std::string Repeated(const std::string& line, int times)
     return text;
 }
 
-TEST_F(NoteLimits, ANoteOfMoreSlidesThanAFileHoldsStopsAtTheFirstOneOver)
+constexpr int kMostSlides = static_cast<int>(CSlidesObject::kMaxSlides);
+
+TEST_F(NoteLimits, ANoteOfMoreSlidesThanMemoryAllowsStopsAtTheFirstOneOver)
 {
-    const std::string note = "Too many\nTitle\n" + Repeated("-Slide\n.Point\n", 5000);
+    const std::string note = "Too many\nTitle\n" + Repeated("-Slide\n.Point\n", kMostSlides + 5);
     try {
         builder.BuildPresentation(note);
         ADD_FAILURE() << "the build did not stop";
     } catch (const CServerException& error) {
-        EXPECT_EQ(error.Description(),
-                  "Slides.Add: a presentation holds at most 4000 slides; no slide was added.");
+        EXPECT_EQ(error.Description(), "Slides.Add: a presentation holds at most " +
+                                           std::to_string(kMostSlides) +
+                                           " slides; no slide was added.");
     }
     EXPECT_EQ(m_writer->saves, 0);
 }
 
-TEST_F(NoteLimits, AsManySlidesAsAFileHoldsAreSaved)
+TEST_F(NoteLimits, AsManySlidesAsMemoryAllowsAreSaved)
 {
-    // The title slide and 3999 more.
-    builder.BuildPresentation("Full\nTitle\n" + Repeated("--Slide\n.Left\n.Right\n", 3999));
+    // The title slide and the rest.
+    builder.BuildPresentation("Full\nTitle\n" +
+                              Repeated("--Slide\n.Left\n.Right\n", kMostSlides - 1));
     EXPECT_EQ(m_writer->saves, 1);
-    EXPECT_EQ(m_writer->savedSlides, 4000u);
+    EXPECT_EQ(m_writer->savedSlides, CSlidesObject::kMaxSlides);
     EXPECT_TRUE(m_messages.Messages().empty());
 }
 

@@ -6,15 +6,6 @@
 
 #include <string>
 
-namespace {
-
-// What a saved file can hold (its drawing ids have 12 bits). Refusing the
-// slide beyond it at once keeps a runaway note from filling memory with
-// slides that could never be saved.
-constexpr std::size_t kMaxSlides = 4000;
-
-} // namespace
-
 CSlidesObject::CSlidesObject(std::shared_ptr<ApplicationState> state) noexcept
     : CModelObject(std::move(state))
 {}

@@ -17,6 +17,12 @@ class CSlidesObject final : public CModelObject
 public:
     explicit CSlidesObject(std::shared_ptr<ApplicationState> state) noexcept;
 
+    // What memory allows, not what a format holds: a slide takes about a
+    // kilobyte here and in a save, and a note of 64 MB can name millions of
+    // slides, so a runaway note is stopped at about 30 MB of slides. A .pptx
+    // holds them all; a .ppt holds 4,000, and its writer refuses more.
+    static constexpr std::size_t kMaxSlides = 30000;
+
     std::size_t Count() const noexcept { return m_slides.size(); }
     // index from 0.
     const CSlideObject& Slide(std::size_t index) const { return *m_slides.at(index); }

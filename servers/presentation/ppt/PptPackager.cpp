@@ -14,6 +14,7 @@
 #include <ctime>
 #include <map>
 #include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -54,7 +55,9 @@ PptStreams CPptPackager::Package(const PresentationDocument& document) const
 {
     // Drawing ids live in a 12-bit field.
     if (document.slides.size() > kMaxSlides)
-        throw std::length_error("a presentation holds at most 4000 slides");
+        throw std::length_error("a PowerPoint 97-2003 file holds at most " +
+                                std::to_string(kMaxSlides) +
+                                " slides; save the presentation as .pptx instead");
     if (document.design)
         return PackageAround(*document.design, document);
 

@@ -2,6 +2,7 @@
 #include "ModelTestSupport.h"
 #include "PowerPointDispids.h"
 #include "ServerExceptionAssert.h"
+#include "SlidesObject.h"
 
 #include <string>
 #include <tuple>
@@ -99,17 +100,18 @@ TEST_F(SlidesTest, AddRefusesLayoutsThisServerDoesNotMake)
     EXPECT_EQ(slides.GetCount(), 0);
 }
 
-// A note of millions of slide lines must stop at the first slide no file can
-// hold, not after it has filled memory with slides that cannot be saved.
-TEST_F(SlidesTest, AddRefusesTheSlideBeyondWhatAFileHolds)
+// A note of millions of slide lines must stop at a bound, not after it has
+// filled memory.
+TEST_F(SlidesTest, AddRefusesTheSlideBeyondWhatMemoryAllows)
 {
     const PowerPoint::Slides slides = NewPresentation().GetSlides();
-    for (int i = 1; i <= 4000; ++i)
+    const auto most = static_cast<std::int32_t>(CSlidesObject::kMaxSlides);
+    for (std::int32_t i = 1; i <= most; ++i)
         slides.Add(i, 2);
-    EXPECT_SERVER_EXCEPTION(slides.Add(4001, 2), E_INVALIDARG,
-                            "Slides.Add: a presentation holds at most 4000 slides; no slide "
-                            "was added.");
-    EXPECT_EQ(slides.GetCount(), 4000);
+    EXPECT_SERVER_EXCEPTION(slides.Add(most + 1, 2), E_INVALIDARG,
+                            "Slides.Add: a presentation holds at most " + std::to_string(most) +
+                                " slides; no slide was added.");
+    EXPECT_EQ(slides.GetCount(), most);
 }
 
 class ShapesTest : public CModelTest

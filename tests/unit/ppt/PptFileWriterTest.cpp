@@ -289,6 +289,18 @@ TEST_F(PptFileWriterTest, ReadOnlyFolderKeepsItsFile)
     EXPECT_EQ(ReadFile(path), (Bytes{'o', 'l', 'd'}));
 }
 
+TEST_F(PptFileWriterTest, RefusesMoreSlidesThanTheFormatHoldsAndNamesTheWayOut)
+{
+    const std::string path = (m_folder / "deck.ppt").string();
+    PresentationDocument document;
+    document.slides.resize(4001);
+    ExpectSaveError([&] { CPptFileWriter().Write(document, path, 1); },
+                    "Cannot save \"" + path +
+                        "\": a PowerPoint 97-2003 file holds at most 4000 slides; save the "
+                        "presentation as .pptx instead.");
+    EXPECT_TRUE(FolderEntries().empty());
+}
+
 TEST_F(PptFileWriterTest, RefusesFormatsOtherThanPresentationAndTemplate)
 {
     const std::string path = (m_folder / "deck.pptx").string();

@@ -59,17 +59,18 @@ TEST_F(PptxPackageTest, EveryPartIsListedEveryTargetExistsAndEveryPartParses)
 }
 
 // The parts that list every slide are written a batch of slides at a time.
+// More slides than a .ppt holds, over many batches of the listing parts.
 TEST_F(PptxPackageTest, PartsListingEverySlideListThemAllInOrderAcrossBatches)
 {
     PresentationDocument document;
-    for (int i = 1; i <= 300; ++i)
+    for (int i = 1; i <= 4001; ++i)
         document.slides.push_back(TextSlide("Slide " + std::to_string(i), {{"point", 1}}));
     const Parts parts = Save(document);
     ExpectWellFormedPackage(parts);
     const pugi::xml_document presentation = Parse(parts, "ppt/presentation.xml");
     const pugi::xml_document rels = Parse(parts, "ppt/_rels/presentation.xml.rels");
     const pugi::xpath_node_set ids = presentation.select_nodes("//p:sldId");
-    ASSERT_EQ(ids.size(), 300U);
+    ASSERT_EQ(ids.size(), 4001U);
     for (std::size_t i = 0; i < ids.size(); ++i) {
         const pugi::xml_node id = ids[i].node();
         EXPECT_EQ(id.attribute("id").as_uint(), 256 + i);
@@ -77,7 +78,7 @@ TEST_F(PptxPackageTest, PartsListingEverySlideListThemAllInOrderAcrossBatches)
         EXPECT_EQ(std::string(rels.select_node(query.c_str()).node().attribute("Target").value()),
                   "slides/slide" + std::to_string(i + 1) + ".xml");
     }
-    EXPECT_NE(parts.at("[Content_Types].xml").find("/ppt/slides/slide300.xml"), std::string::npos);
+    EXPECT_NE(parts.at("[Content_Types].xml").find("/ppt/slides/slide4001.xml"), std::string::npos);
 }
 
 TEST_F(PptxPackageTest, SlidesInheritFromTheirLayoutsWithLevelsAsParagraphLevels)
