@@ -4,22 +4,12 @@
 #include "ByteSink.h"
 #include "CompoundFileWriter.h"
 #include "PptFormat.h"
-#include "SafeFile.h"
-#include "TargetFolder.h"
+#include "SaveThroughSafeFile.h"
 
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
 #include <unistd.h>
-
-namespace {
-
-[[noreturn]] void Fail(const std::string& path, const std::string& reason)
-{
-    throw CSaveError("Cannot save \"" + path + "\": " + reason + ".");
-}
-
-} // namespace
 
 CPptFileWriter::CPptFileWriter()
     : CPptFileWriter([](int fd) { return std::make_unique<CFileSink>(fd); })
@@ -55,45 +45,29 @@ void CPptFileWriter::Write(const PresentationDocument& document, const std::stri
                            int fileFormat)
 {
     if (fileFormat != kFormatPresentation && fileFormat != kFormatTemplate)
-        Fail(path, "file format " + std::to_string(fileFormat) + " is not supported");
+        FailSave(path, "file format " + std::to_string(fileFormat) + " is not supported");
     // Saving without the design that was applied would report a success that is not one.
     if (document.packageDesign)
-        Fail(path, "an Office Open XML design template (.potx) cannot be carried into a .ppt "
-                   "file; apply a .pot template instead, or save it as .pptx");
-    if (const std::string problem = TargetFolderProblem(path); !problem.empty())
-        Fail(path, problem);
-    // Made first, so a read-only target is refused before any work is done.
-    CSafeFile file(path);
-    if (file.Descriptor() < 0)
-        Fail(path, file.Error());
-    PptStreams streams;
-    try {
-        streams = CPptPackager().Package(document);
-    } catch (const std::exception& error) {
-        Fail(path, error.what());
-    }
-
-    // The sink closes what it is given; the safe file keeps its own
-    // descriptor to put the file in place once the sink is done.
-    const int fd = ::dup(file.Descriptor());
-    if (fd < 0)
-        Fail(path, std::strerror(errno));
-    std::unique_ptr<IByteSink> sink;
-    try {
-        sink = m_sinkFactory(fd);
-    } catch (...) {
-        ::close(fd);
-        throw;
-    }
-    // The compound file goes straight into the new file: the document
-    // stream is the only copy of the file's size in memory.
-    try {
+        FailSave(path, "an Office Open XML design template (.potx) cannot be carried into a .ppt "
+                       "file; apply a .pot template instead, or save it as .pptx");
+    SaveThroughSafeFile(path, [&](const CSafeFile& file) {
+        const PptStreams streams = CPptPackager().Package(document);
+        // The sink closes what it is given; the safe file keeps its own
+        // descriptor to put the file in place once the sink is done.
+        const int fd = ::dup(file.Descriptor());
+        if (fd < 0)
+            throw std::runtime_error(std::strerror(errno));
+        std::unique_ptr<IByteSink> sink;
+        try {
+            sink = m_sinkFactory(fd);
+        } catch (...) {
+            ::close(fd);
+            throw;
+        }
+        // The compound file goes straight into the new file: the document
+        // stream is the only copy of the file's size in memory.
         Assemble(streams, *sink);
-    } catch (const std::exception& error) {
-        Fail(path, error.what());
-    }
-    if (!sink->Close())
-        Fail(path, sink->Error());
-    if (!file.Commit())
-        Fail(path, file.Error());
+        if (!sink->Close())
+            throw std::runtime_error(sink->Error());
+    });
 }

@@ -5,8 +5,7 @@
 #include "DocumentTitle.h"
 #include "PackageDesign.h"
 #include "PackageParts.h"
-#include "SafeFile.h"
-#include "TargetFolder.h"
+#include "SaveThroughSafeFile.h"
 #include "ZipPackage.h"
 
 #include <ctime>
@@ -14,11 +13,6 @@
 #include <stdexcept>
 
 namespace {
-
-[[noreturn]] void Fail(const std::string& path, const std::string& reason)
-{
-    throw CSaveError("Cannot save \"" + path + "\": " + reason + ".");
-}
 
 void AddDesign(CZipPackage& package, const PackageDesign& design)
 {
@@ -71,23 +65,13 @@ void CPptxFileWriter::Write(const PresentationDocument& document, const std::str
                             int fileFormat)
 {
     if (fileFormat != kFormatOpenXmlPresentation && fileFormat != kFormatOpenXmlTemplate)
-        Fail(path, "file format " + std::to_string(fileFormat) + " is not supported");
+        FailSave(path, "file format " + std::to_string(fileFormat) + " is not supported");
     // Saving without the design that was applied would report a success that
     // is not one.
     if (document.design)
-        Fail(path, "a PowerPoint 97-2003 design template (.pot) cannot be carried into a .pptx "
-                   "file; apply a .potx template instead, or save it as .ppt");
-    if (const std::string problem = TargetFolderProblem(path); !problem.empty())
-        Fail(path, problem);
-    // Made first, so a read-only target is refused before any work is done.
-    CSafeFile file(path);
-    if (file.Descriptor() < 0)
-        Fail(path, file.Error());
-    try {
+        FailSave(path, "a PowerPoint 97-2003 design template (.pot) cannot be carried into a .pptx "
+                       "file; apply a .potx template instead, or save it as .ppt");
+    SaveThroughSafeFile(path, [&](const CSafeFile& file) {
         WritePackage(document, file.Descriptor(), m_design, fileFormat);
-    } catch (const std::exception& error) {
-        Fail(path, error.what());
-    }
-    if (!file.Commit())
-        Fail(path, file.Error());
+    });
 }
