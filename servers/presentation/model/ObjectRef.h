@@ -34,6 +34,13 @@ public:
         return ref;
     }
 
+    // Another reference to an object that is held already.
+    static CObjectRef Share(TObject* object) noexcept
+    {
+        object->AddRef();
+        return Adopt(object);
+    }
+
     TObject* Get() const noexcept { return m_object; }
     TObject* operator->() const noexcept { return m_object; }
     TObject& operator*() const noexcept { return *m_object; }

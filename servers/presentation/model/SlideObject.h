@@ -4,23 +4,54 @@
 #include "ModelObject.h"
 #include "ObjectRef.h"
 #include "PresentationDocument.h"
-#include "ShapesObject.h"
+#include "SlideLayouts.h"
+#include "TextBody.h"
 
+#include <array>
+#include <cstddef>
 #include <memory>
 #include <span>
 
+class CShapesObject;
+class CShapeObject;
+class CTextFrameObject;
+
 // Slide: one slide of a presentation, with the placeholders of its layout.
+// The slide keeps its placeholders as the plain data a save writes; its
+// shapes collection, shapes and text frames are made when a client asks for
+// them and live as long as the client holds them. While one lives, asking
+// again gives that same object.
 class CSlideObject final : public CModelObject
 {
 public:
     // layout must be one that IsSupportedLayout accepts.
     CSlideObject(std::shared_ptr<ApplicationState> state, int layout);
 
-    int Layout() const noexcept { return m_layout; }
-    const CShapesObject& Shapes() const noexcept { return *m_shapes; }
-    CShapesObject& Shapes() noexcept { return *m_shapes; }
+    int Layout() const noexcept { return m_data.layout; }
+    std::size_t PlaceholderCount() const noexcept { return m_data.placeholders.size(); }
+    // index from 0.
+    const Placeholder& PlaceholderAt(std::size_t index) const
+    {
+        return m_data.placeholders.at(index);
+    }
+    CTextBody Body(std::size_t index)
+    {
+        return CTextBody(m_data.placeholders.at(index).paragraphs);
+    }
 
-    SlideData ToSlideData() const;
+    // The placeholder's shape and text frame, index from 0.
+    CObjectRef<CShapeObject> Shape(std::size_t index);
+    CObjectRef<CTextFrameObject> TextFrame(std::size_t index);
+    // Called by those objects as they go.
+    void Forget(const CShapesObject* shapes) noexcept;
+    void Forget(const CShapeObject* shape) noexcept;
+    void Forget(const CTextFrameObject* frame) noexcept;
+
+    SlideData ToSlideData() const { return m_data; }
+    // Hands the slide's data out whole, so that a save reads the text where
+    // it is; the slide holds nothing until Restore gives it back.
+    SlideData Lend() noexcept;
+    void Restore(SlideData&& data) noexcept { m_data = std::move(data); }
 
 private:
     HRESULT Answer(const InvokeCall& call) override;
@@ -28,6 +59,10 @@ private:
 
     CVariant GetShapes(const CArguments& args);
 
-    int m_layout;
-    CObjectRef<CShapesObject> m_shapes;
+    SlideData m_data;
+    // The objects clients hold now, or null; not references, so that they
+    // go when the clients let them go.
+    CShapesObject* m_shapes = nullptr;
+    std::array<CShapeObject*, kMaxLayoutPlaceholders> m_shapeObjects{};
+    std::array<CTextFrameObject*, kMaxLayoutPlaceholders> m_frames{};
 };
