@@ -6,14 +6,15 @@
 #include "ShapesObject.h"
 #include "TextFrameObject.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
 
 // The object in cache while it lives, else a new one put there.
 template <class TObject, class... TArgs>
-CObjectRef<TObject> Held(TObject*& cache, const std::shared_ptr<ApplicationState>& state,
-                         CSlideObject* slide, TArgs... args)
+CObjectRef<TObject> HeldOrNew(TObject*& cache, const std::shared_ptr<ApplicationState>& state,
+                              CSlideObject* slide, TArgs... args)
 {
     if (cache != nullptr)
         return CObjectRef<TObject>::Share(cache);
@@ -30,6 +31,12 @@ void ForgetIn(std::array<TObject*, N>& cache, const TObject* object) noexcept
         if (held == object)
             held = nullptr;
     }
+}
+
+template <class TObject, std::size_t N> bool NoneIn(const std::array<TObject*, N>& cache) noexcept
+{
+    return std::all_of(cache.begin(), cache.end(),
+                       [](const TObject* held) { return held == nullptr; });
 }
 
 } // namespace
@@ -59,33 +66,49 @@ HRESULT CSlideObject::Answer(const InvokeCall& call)
 
 CVariant CSlideObject::GetShapes(const CArguments&)
 {
-    return Held(m_shapes, State(), this).NewReference();
+    return HeldOrNew(Held().shapes, State(), this).NewReference();
 }
 
 CObjectRef<CShapeObject> CSlideObject::Shape(std::size_t index)
 {
-    return Held(m_shapeObjects.at(index), State(), this, index);
+    return HeldOrNew(Held().shapeObjects.at(index), State(), this, index);
 }
 
 CObjectRef<CTextFrameObject> CSlideObject::TextFrame(std::size_t index)
 {
-    return Held(m_frames.at(index), State(), this, index);
+    return HeldOrNew(Held().frames.at(index), State(), this, index);
+}
+
+CSlideObject::HeldObjects& CSlideObject::Held()
+{
+    if (m_held == nullptr)
+        m_held = std::make_unique<HeldObjects>();
+    return *m_held;
 }
 
 void CSlideObject::Forget(const CShapesObject* shapes) noexcept
 {
-    if (m_shapes == shapes)
-        m_shapes = nullptr;
+    if (m_held->shapes == shapes)
+        m_held->shapes = nullptr;
+    ForgetIfNoneHeld();
 }
 
 void CSlideObject::Forget(const CShapeObject* shape) noexcept
 {
-    ForgetIn(m_shapeObjects, shape);
+    ForgetIn(m_held->shapeObjects, shape);
+    ForgetIfNoneHeld();
 }
 
 void CSlideObject::Forget(const CTextFrameObject* frame) noexcept
 {
-    ForgetIn(m_frames, frame);
+    ForgetIn(m_held->frames, frame);
+    ForgetIfNoneHeld();
+}
+
+void CSlideObject::ForgetIfNoneHeld() noexcept
+{
+    if (m_held->shapes == nullptr && NoneIn(m_held->shapeObjects) && NoneIn(m_held->frames))
+        m_held.reset();
 }
 
 SlideData CSlideObject::Lend() noexcept

@@ -42,7 +42,7 @@ public:
     // The placeholder's shape and text frame, index from 0.
     CObjectRef<CShapeObject> Shape(std::size_t index);
     CObjectRef<CTextFrameObject> TextFrame(std::size_t index);
-    // Called by those objects as they go.
+    // Called by the shapes collection, shapes and text frames as they go.
     void Forget(const CShapesObject* shapes) noexcept;
     void Forget(const CShapeObject* shape) noexcept;
     void Forget(const CTextFrameObject* frame) noexcept;
@@ -59,10 +59,20 @@ private:
 
     CVariant GetShapes(const CArguments& args);
 
+    // The objects that clients hold now; not references, so that they go
+    // when the clients let them go.
+    struct HeldObjects
+    {
+        CShapesObject* shapes = nullptr;
+        std::array<CShapeObject*, kMaxLayoutPlaceholders> shapeObjects{};
+        std::array<CTextFrameObject*, kMaxLayoutPlaceholders> frames{};
+    };
+
+    HeldObjects& Held();
+    void ForgetIfNoneHeld() noexcept;
+
     SlideData m_data;
-    // The objects clients hold now, or null; not references, so that they
-    // go when the clients let them go.
-    CShapesObject* m_shapes = nullptr;
-    std::array<CShapeObject*, kMaxLayoutPlaceholders> m_shapeObjects{};
-    std::array<CTextFrameObject*, kMaxLayoutPlaceholders> m_frames{};
+    // Only while a client holds one of them: a builder lets them go once it
+    // has filled a slide, so only the slide it is filling has any.
+    std::unique_ptr<HeldObjects> m_held;
 };
