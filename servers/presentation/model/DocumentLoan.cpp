@@ -6,14 +6,18 @@
 #include <cstddef>
 #include <utility>
 
-// Only the room for the slides is made, before any slide lends; lending
-// itself cannot fail, so no slide is ever left without its data.
+// The texts are done when they are saved: the room they grew into goes
+// first, for the writer to use. That and the room for the slides are made
+// before any slide lends; lending itself cannot fail, so no slide is ever
+// left without its data.
 CDocumentLoan::CDocumentLoan(CSlidesObject& slides, std::shared_ptr<const TemplateDesign> design,
                              std::shared_ptr<const PackageDesign> packageDesign)
     : m_slides(slides)
 {
     m_document.design = std::move(design);
     m_document.packageDesign = std::move(packageDesign);
+    for (std::size_t s = 0; s < slides.Count(); ++s)
+        slides.Slide(s).ShrinkToFit();
     m_document.slides.reserve(slides.Count());
     for (std::size_t s = 0; s < slides.Count(); ++s)
         m_document.slides.push_back(slides.Slide(s).Lend());

@@ -111,6 +111,12 @@ void CSlideObject::ForgetIfNoneHeld() noexcept
         m_held.reset();
 }
 
+void CSlideObject::ShrinkToFit()
+{
+    for (Placeholder& placeholder : m_data.placeholders)
+        placeholder.paragraphs.ShrinkToFit();
+}
+
 SlideData CSlideObject::Lend() noexcept
 {
     return SlideData{m_data.layout, std::move(m_data.placeholders)};

@@ -48,6 +48,8 @@ public:
     void Forget(const CTextFrameObject* frame) noexcept;
 
     SlideData ToSlideData() const { return m_data; }
+    // Gives back the room the texts grew into and did not fill.
+    void ShrinkToFit();
     // Hands the slide's data out whole, so that a save reads the text where
     // it is; the slide holds nothing until Restore gives it back.
     SlideData Lend() noexcept;
