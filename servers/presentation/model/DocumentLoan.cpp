@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <utility>
 
-// The texts are done when they are saved: the room they grew into goes
-// first, for the writer to use. That and the room for the slides are made
+// The texts are done when they are saved: the room they grew into and did
+// not fill goes first, for the writer to use. That and the room for the slides are made
 // before any slide lends; lending itself cannot fail, so no slide is ever
 // left without its data.
 CDocumentLoan::CDocumentLoan(CSlidesObject& slides, std::shared_ptr<const TemplateDesign> design,

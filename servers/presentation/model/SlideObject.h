@@ -42,13 +42,18 @@ public:
     // The placeholder's shape and text frame, index from 0.
     CObjectRef<CShapeObject> Shape(std::size_t index);
     CObjectRef<CTextFrameObject> TextFrame(std::size_t index);
+    // While a slide is the one being filled, the objects made for it stay
+    // made when clients let them go: a client that fills slides in order
+    // asks for them again for every bullet. Stopping lets them go.
+    void KeepObjects();
+    void StopKeepingObjects() noexcept;
     // Called by the shapes collection, shapes and text frames as they go.
     void Forget(const CShapesObject* shapes) noexcept;
     void Forget(const CShapeObject* shape) noexcept;
     void Forget(const CTextFrameObject* frame) noexcept;
 
     SlideData ToSlideData() const { return m_data; }
-    // Gives back the room the texts grew into and did not fill.
+    // Gives back the room that small texts grew into and did not fill.
     void ShrinkToFit();
     // Hands the slide's data out whole, so that a save reads the text where
     // it is; the slide holds nothing until Restore gives it back.
@@ -68,13 +73,20 @@ private:
         CShapesObject* shapes = nullptr;
         std::array<CShapeObject*, kMaxLayoutPlaceholders> shapeObjects{};
         std::array<CTextFrameObject*, kMaxLayoutPlaceholders> frames{};
+        // While the slide keeps its objects: a reference to each.
+        bool keep = false;
+        std::array<CObjectRef<CModelObject>, 1 + 2 * kMaxLayoutPlaceholders> kept;
+        std::size_t keptCount = 0;
     };
 
     HeldObjects& Held();
+    template <class TObject, class... TArgs>
+    CObjectRef<TObject> HeldOrNew(TObject*& cache, TArgs... args);
     void ForgetIfNoneHeld() noexcept;
 
     SlideData m_data;
-    // Only while a client holds one of them: a builder lets them go once it
-    // has filled a slide, so only the slide it is filling has any.
+    // Only while a client holds one of them or the slide keeps them: a
+    // builder lets them go once it has filled a slide, so only the slide it
+    // is filling has any.
     std::unique_ptr<HeldObjects> m_held;
 };

@@ -19,6 +19,13 @@ CSlidesObject::CSlidesObject(std::shared_ptr<ApplicationState> state) noexcept
     : CModelObject(std::move(state))
 {}
 
+// The newest slide's objects hold it: letting them go ends the cycle.
+CSlidesObject::~CSlidesObject()
+{
+    if (m_newest != nullptr)
+        m_newest->StopKeepingObjects();
+}
+
 std::span<const DispatchRow<CSlidesObject>> CSlidesObject::Members()
 {
     using Row = DispatchRow<CSlidesObject>;
@@ -64,6 +71,10 @@ CVariant CSlidesObject::Add(const CArguments& args)
     if (m_slides.size() >= kMaxSlides)
         throw CServerError(ServerError::TooManySlides, {std::to_string(kMaxSlides)});
     CObjectRef<CSlideObject> slide = MakeObject<CSlideObject>(State(), layout);
+    slide->KeepObjects();
     m_slides.insert(m_slides.begin() + (index - 1), slide);
+    if (m_newest != nullptr)
+        m_newest->StopKeepingObjects();
+    m_newest = slide.Get();
     return slide.NewReference();
 }

@@ -16,6 +16,7 @@ class CSlidesObject final : public CModelObject
 {
 public:
     explicit CSlidesObject(std::shared_ptr<ApplicationState> state) noexcept;
+    ~CSlidesObject() override;
 
     std::size_t Count() const noexcept { return m_slides.size(); }
     // index from 0.
@@ -32,4 +33,7 @@ private:
     CVariant Add(const CArguments& args);
 
     std::vector<CObjectRef<CSlideObject>> m_slides;
+    // The slide added last, which keeps the objects made for it (see
+    // CSlideObject::KeepObjects); one of m_slides, or null.
+    CSlideObject* m_newest = nullptr;
 };
