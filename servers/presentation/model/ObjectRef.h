@@ -52,6 +52,12 @@ public:
         return CVariant::TakeDispatch(m_object);
     }
 
+    // This reference, handed over to an automation result.
+    CVariant HandOver() && noexcept
+    {
+        return CVariant::TakeDispatch(std::exchange(m_object, nullptr));
+    }
+
     void Reset() noexcept
     {
         if (TObject* object = std::exchange(m_object, nullptr))

@@ -31,5 +31,5 @@ HRESULT CShapeObject::Answer(const InvokeCall& call)
 
 CVariant CShapeObject::GetTextFrame(const CArguments&)
 {
-    return m_slide->TextFrame(m_index).NewReference();
+    return m_slide->TextFrame(m_index).HandOver();
 }

@@ -47,7 +47,7 @@ CVariant CShapesObject::ItemByName(const std::string& name) const
 {
     for (std::size_t i = 0; i < m_slide->PlaceholderCount(); ++i) {
         if (m_slide->PlaceholderAt(i).name == name)
-            return m_slide->Shape(i).NewReference();
+            return m_slide->Shape(i).HandOver();
     }
     // The name is shown to the user, so it must be text a message box can show.
     throw CServerError(ServerError::ShapeNameNotFound, {ToValidUtf8(name), ListNames()});
@@ -60,7 +60,7 @@ CVariant CShapesObject::ItemByIndex(std::int32_t index) const
         throw CServerError(ServerError::ShapeIndexOutOfRange,
                            {std::to_string(index), std::to_string(count)});
     }
-    return m_slide->Shape(static_cast<std::size_t>(index - 1)).NewReference();
+    return m_slide->Shape(static_cast<std::size_t>(index - 1)).HandOver();
 }
 
 std::string CShapesObject::ListNames() const

@@ -68,7 +68,7 @@ CObjectRef<TObject> CSlideObject::HeldOrNew(TObject*& cache, TArgs... args)
 
 CVariant CSlideObject::GetShapes(const CArguments&)
 {
-    return HeldOrNew(Held().shapes).NewReference();
+    return HeldOrNew(Held().shapes).HandOver();
 }
 
 CObjectRef<CShapeObject> CSlideObject::Shape(std::size_t index)

@@ -5,6 +5,7 @@
 #include "SlideLayouts.h"
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -76,5 +77,5 @@ CVariant CSlidesObject::Add(const CArguments& args)
     if (m_newest != nullptr)
         m_newest->StopKeepingObjects();
     m_newest = slide.Get();
-    return slide.NewReference();
+    return std::move(slide).HandOver();
 }

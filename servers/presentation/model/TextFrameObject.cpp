@@ -32,5 +32,5 @@ HRESULT CTextFrameObject::Answer(const InvokeCall& call)
 CVariant CTextFrameObject::GetTextRange(const CArguments&)
 {
     return MakeObject<CTextRangeObject>(State(), m_slide, m_index, CTextSpan::WholeText())
-        .NewReference();
+        .HandOver();
 }

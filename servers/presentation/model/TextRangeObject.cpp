@@ -52,7 +52,7 @@ std::string CTextRangeObject::Text() const
 
 CVariant CTextRangeObject::NewRange(const CTextSpan& span) const
 {
-    return MakeObject<CTextRangeObject>(State(), m_slide, m_placeholder, span).NewReference();
+    return MakeObject<CTextRangeObject>(State(), m_slide, m_placeholder, span).HandOver();
 }
 
 CVariant CTextRangeObject::PutText(const CArguments& args)
