@@ -44,7 +44,8 @@ public:
     CObjectRef<CTextFrameObject> TextFrame(std::size_t index);
     // While a slide is the one being filled, the objects made for it stay
     // made when clients let them go: a client that fills slides in order
-    // asks for them again for every bullet. Stopping lets them go.
+    // asks for them again for every bullet. Stopping lets them go; the
+    // caller must hold the slide, which they may hold last.
     void KeepObjects();
     void StopKeepingObjects() noexcept;
     // Called by the shapes collection, shapes and text frames as they go.
