@@ -109,6 +109,12 @@ public:
         m_paragraphs.push_back({static_cast<std::uint32_t>(m_text.size()), level});
     }
     void SetLevel(std::size_t i, int level) noexcept { m_paragraphs[i].level = level; }
+    // Gives back the room that growing left unused.
+    void ShrinkToFit()
+    {
+        m_text.shrink_to_fit();
+        m_paragraphs.shrink_to_fit();
+    }
 
     // Replaces the bytes from to to of Text(), which lie in paragraphs first
     // to last, by pieces, one paragraph each: paragraphs first to last become

@@ -4,15 +4,14 @@
 #include "PresentationDocument.h"
 
 #include <memory>
-#include <vector>
 
 class CSlidesObject;
-class CTextBody;
 
-// The document a save writes, made of the model's own paragraphs: they are
-// moved out of the text bodies for as long as the loan lives and moved back
-// when it ends, so that a save never holds a second copy of every text.
-// Nothing may read or change the model while the loan lives.
+// The document a save writes, made of the model's own slide data: it is
+// moved out of the slides for as long as the loan lives and moved back when
+// it ends, so that a save never holds a second copy of every text, nor of
+// any slide's list of placeholders. Nothing may read or change the model
+// while the loan lives.
 class CDocumentLoan
 {
 public:
@@ -25,10 +24,6 @@ public:
     const PresentationDocument& Document() const noexcept { return m_document; }
 
 private:
-    void Lend(CSlidesObject& slides);
-    void RestoreAll() noexcept;
-
+    CSlidesObject& m_slides;
     PresentationDocument m_document;
-    // The lenders, in the order of the document's placeholders.
-    std::vector<CTextBody*> m_bodies;
 };

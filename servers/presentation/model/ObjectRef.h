@@ -34,6 +34,13 @@ public:
         return ref;
     }
 
+    // Another reference to an object that is held already.
+    static CObjectRef Share(TObject* object) noexcept
+    {
+        object->AddRef();
+        return Adopt(object);
+    }
+
     TObject* Get() const noexcept { return m_object; }
     TObject* operator->() const noexcept { return m_object; }
     TObject& operator*() const noexcept { return *m_object; }
@@ -43,6 +50,12 @@ public:
     {
         m_object->AddRef();
         return CVariant::TakeDispatch(m_object);
+    }
+
+    // This reference, handed over to an automation result.
+    CVariant HandOver() && noexcept
+    {
+        return CVariant::TakeDispatch(std::exchange(m_object, nullptr));
     }
 
     void Reset() noexcept

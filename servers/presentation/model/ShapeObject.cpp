@@ -2,12 +2,17 @@
 #include "ShapeObject.h"
 
 #include "PowerPointDispids.h"
+#include "TextFrameObject.h"
 
-CShapeObject::CShapeObject(std::shared_ptr<ApplicationState> state, std::string name,
-                           PlaceholderKind kind)
-    : CModelObject(state), m_name(std::move(name)), m_kind(kind),
-      m_textFrame(MakeObject<CTextFrameObject>(state))
+CShapeObject::CShapeObject(std::shared_ptr<ApplicationState> state, CObjectRef<CSlideObject> slide,
+                           std::size_t index) noexcept
+    : CModelObject(std::move(state)), m_slide(std::move(slide)), m_index(index)
 {}
+
+CShapeObject::~CShapeObject()
+{
+    m_slide->Forget(this);
+}
 
 std::span<const DispatchRow<CShapeObject>> CShapeObject::Members()
 {
@@ -26,10 +31,5 @@ HRESULT CShapeObject::Answer(const InvokeCall& call)
 
 CVariant CShapeObject::GetTextFrame(const CArguments&)
 {
-    return m_textFrame.NewReference();
-}
-
-Placeholder CShapeObject::ToPlaceholder() const
-{
-    return Placeholder{m_name, m_kind, m_textFrame->Body().Paragraphs()};
+    return m_slide->TextFrame(m_index).HandOver();
 }

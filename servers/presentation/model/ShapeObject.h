@@ -3,25 +3,20 @@
 
 #include "ModelObject.h"
 #include "ObjectRef.h"
-#include "PresentationDocument.h"
-#include "TextFrameObject.h"
+#include "SlideObject.h"
 
+#include <cstddef>
 #include <memory>
 #include <span>
-#include <string>
 
 // Shape: one placeholder of a slide, with its name and its text frame.
 class CShapeObject final : public CModelObject
 {
 public:
-    CShapeObject(std::shared_ptr<ApplicationState> state, std::string name, PlaceholderKind kind);
-
-    const std::string& Name() const noexcept { return m_name; }
-    PlaceholderKind Kind() const noexcept { return m_kind; }
-    const CTextFrameObject& TextFrame() const noexcept { return *m_textFrame; }
-    CTextFrameObject& TextFrame() noexcept { return *m_textFrame; }
-
-    Placeholder ToPlaceholder() const;
+    // index: the placeholder's, from 0.
+    CShapeObject(std::shared_ptr<ApplicationState> state, CObjectRef<CSlideObject> slide,
+                 std::size_t index) noexcept;
+    ~CShapeObject() override;
 
 private:
     HRESULT Answer(const InvokeCall& call) override;
@@ -29,7 +24,6 @@ private:
 
     CVariant GetTextFrame(const CArguments& args);
 
-    std::string m_name;
-    PlaceholderKind m_kind;
-    CObjectRef<CTextFrameObject> m_textFrame;
+    CObjectRef<CSlideObject> m_slide;
+    std::size_t m_index;
 };

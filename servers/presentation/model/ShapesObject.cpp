@@ -2,14 +2,17 @@
 #include "ShapesObject.h"
 
 #include "PowerPointDispids.h"
-#include "SlideLayouts.h"
+#include "ShapeObject.h"
 #include "Utf8Text.h"
 
-CShapesObject::CShapesObject(std::shared_ptr<ApplicationState> state, int layout)
-    : CModelObject(state)
+CShapesObject::CShapesObject(std::shared_ptr<ApplicationState> state,
+                             CObjectRef<CSlideObject> slide) noexcept
+    : CModelObject(std::move(state)), m_slide(std::move(slide))
+{}
+
+CShapesObject::~CShapesObject()
 {
-    for (const LayoutPlaceholder& placeholder : PlaceholdersOfLayout(layout))
-        m_shapes.push_back(MakeObject<CShapeObject>(state, placeholder.name, placeholder.kind));
+    m_slide->Forget(this);
 }
 
 std::span<const DispatchRow<CShapesObject>> CShapesObject::Members()
@@ -27,15 +30,6 @@ HRESULT CShapesObject::Answer(const InvokeCall& call)
     return InvokeFromTable(*this, Members(), call);
 }
 
-std::vector<Placeholder> CShapesObject::ToPlaceholders() const
-{
-    std::vector<Placeholder> placeholders;
-    placeholders.reserve(m_shapes.size());
-    for (const CObjectRef<CShapeObject>& shape : m_shapes)
-        placeholders.push_back(shape->ToPlaceholder());
-    return placeholders;
-}
-
 // A string selects the shape of that name; a number its position from 1.
 CVariant CShapesObject::Item(const CArguments& args)
 {
@@ -51,9 +45,9 @@ CVariant CShapesObject::Item(const CArguments& args)
 
 CVariant CShapesObject::ItemByName(const std::string& name) const
 {
-    for (const CObjectRef<CShapeObject>& shape : m_shapes) {
-        if (shape->Name() == name)
-            return shape.NewReference();
+    for (std::size_t i = 0; i < m_slide->PlaceholderCount(); ++i) {
+        if (m_slide->PlaceholderAt(i).name == name)
+            return m_slide->Shape(i).HandOver();
     }
     // The name is shown to the user, so it must be text a message box can show.
     throw CServerError(ServerError::ShapeNameNotFound, {ToValidUtf8(name), ListNames()});
@@ -61,22 +55,23 @@ CVariant CShapesObject::ItemByName(const std::string& name) const
 
 CVariant CShapesObject::ItemByIndex(std::int32_t index) const
 {
-    if (index < 1 || static_cast<std::size_t>(index) > m_shapes.size()) {
+    const std::size_t count = m_slide->PlaceholderCount();
+    if (index < 1 || static_cast<std::size_t>(index) > count) {
         throw CServerError(ServerError::ShapeIndexOutOfRange,
-                           {std::to_string(index), std::to_string(m_shapes.size())});
+                           {std::to_string(index), std::to_string(count)});
     }
-    return m_shapes[static_cast<std::size_t>(index - 1)].NewReference();
+    return m_slide->Shape(static_cast<std::size_t>(index - 1)).HandOver();
 }
 
 std::string CShapesObject::ListNames() const
 {
-    if (m_shapes.empty())
+    if (m_slide->PlaceholderCount() == 0)
         return "no shapes";
     std::string names;
-    for (const CObjectRef<CShapeObject>& shape : m_shapes) {
+    for (std::size_t i = 0; i < m_slide->PlaceholderCount(); ++i) {
         if (!names.empty())
             names += ", ";
-        names += '"' + shape->Name() + '"';
+        names += '"' + m_slide->PlaceholderAt(i).name + '"';
     }
     return names;
 }

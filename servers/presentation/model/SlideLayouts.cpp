@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "SlideLayouts.h"
 
+#include <iterator>
+
 namespace {
 
 // The names are those the presentation application gives the placeholders
@@ -18,6 +20,10 @@ constexpr LayoutPlaceholder kTwoColumnLayout[] = {
     {"Rectangle 3", PlaceholderKind::Body},
     {"Rectangle 4", PlaceholderKind::Body},
 };
+
+static_assert(std::size(kTitleLayout) <= kMaxLayoutPlaceholders &&
+              std::size(kTextLayout) <= kMaxLayoutPlaceholders &&
+              std::size(kTwoColumnLayout) <= kMaxLayoutPlaceholders);
 
 } // namespace
 

@@ -3,6 +3,7 @@
 
 #include "PresentationDocument.h"
 
+#include <cstddef>
 #include <span>
 
 // A placeholder that a new slide of some layout carries.
@@ -11,6 +12,9 @@ struct LayoutPlaceholder
     const char* name;
     PlaceholderKind kind;
 };
+
+// The most placeholders a slide of any of the layouts carries.
+inline constexpr std::size_t kMaxLayoutPlaceholders = 3;
 
 // The layouts this server makes: 1 (title), 2 (title and text), 3 (title
 // and two columns of text).

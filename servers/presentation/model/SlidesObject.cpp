@@ -5,10 +5,18 @@
 #include "SlideLayouts.h"
 
 #include <string>
+#include <utility>
 
 CSlidesObject::CSlidesObject(std::shared_ptr<ApplicationState> state) noexcept
     : CModelObject(std::move(state))
 {}
+
+// The newest slide's objects hold it: letting them go ends the cycle.
+CSlidesObject::~CSlidesObject()
+{
+    if (m_newest != nullptr)
+        m_newest->StopKeepingObjects();
+}
 
 std::span<const DispatchRow<CSlidesObject>> CSlidesObject::Members()
 {
@@ -55,6 +63,10 @@ CVariant CSlidesObject::Add(const CArguments& args)
     if (m_slides.size() >= kMaxSlides)
         throw CServerError(ServerError::TooManySlides, {std::to_string(kMaxSlides)});
     CObjectRef<CSlideObject> slide = MakeObject<CSlideObject>(State(), layout);
+    slide->KeepObjects();
     m_slides.insert(m_slides.begin() + (index - 1), slide);
-    return slide.NewReference();
+    if (m_newest != nullptr)
+        m_newest->StopKeepingObjects();
+    m_newest = slide.Get();
+    return std::move(slide).HandOver();
 }

@@ -16,6 +16,7 @@ class CSlidesObject final : public CModelObject
 {
 public:
     explicit CSlidesObject(std::shared_ptr<ApplicationState> state) noexcept;
+    ~CSlidesObject() override;
 
     // What memory allows, not what a format holds: a slide takes about a
     // kilobyte here and in a save, and a note of 64 MB can name millions of
@@ -38,4 +39,7 @@ private:
     CVariant Add(const CArguments& args);
 
     std::vector<CObjectRef<CSlideObject>> m_slides;
+    // The slide added last, which keeps the objects made for it (see
+    // CSlideObject::KeepObjects); one of m_slides, or null.
+    CSlideObject* m_newest = nullptr;
 };

@@ -5,8 +5,6 @@
 
 #include <utility>
 
-CTextBody::CTextBody() : m_paragraphs{TextParagraph{}} {}
-
 std::string CTextBody::Text() const
 {
     std::string text;

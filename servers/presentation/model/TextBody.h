@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 // A place in a text body: a paragraph and a byte offset into its UTF-8 text.
@@ -38,20 +37,18 @@ struct ParagraphRun
 inline constexpr int kMinIndentLevel = 1;
 inline constexpr int kMaxIndentLevel = 5;
 
-// The text of one text frame, kept as paragraphs so that the way bullets
-// arrive (appended at the end, one paragraph at a time) costs the same for
-// the thousandth paragraph as for the first. A body always has at least one
-// paragraph, which may be empty.
+// The edits of the text of one text frame, made in place on the paragraphs
+// its slide keeps, so that the way bullets arrive (appended at the end, one
+// paragraph at a time) costs the same for the thousandth paragraph as for
+// the first. A body is made for each use and holds nothing of its own; its
+// text always has at least one paragraph, which may be empty.
 class CTextBody
 {
 public:
-    CTextBody();
+    // paragraphs must hold at least one paragraph and outlive the body.
+    explicit CTextBody(CParagraphs& paragraphs) noexcept : m_paragraphs(paragraphs) {}
 
     const CParagraphs& Paragraphs() const noexcept { return m_paragraphs; }
-    // Hands the paragraphs out whole, so that a save can read them where they
-    // are instead of from a copy; the body holds none until Restore.
-    CParagraphs Lend() noexcept { return std::exchange(m_paragraphs, {}); }
-    void Restore(CParagraphs&& paragraphs) noexcept { m_paragraphs = std::move(paragraphs); }
     std::size_t ParagraphCount() const noexcept { return m_paragraphs.size(); }
     // The text as the application shows it: paragraphs separated by "\r".
     std::string Text() const;
@@ -76,7 +73,7 @@ public:
     void SetIndentLevel(const ParagraphRun& run, int level);
 
 private:
-    CParagraphs m_paragraphs;
+    CParagraphs& m_paragraphs;
 };
 
 // Splits text at its paragraph breaks: "\r\n", a lone "\r" or a lone "\n".

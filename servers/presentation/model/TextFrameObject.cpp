@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "TextFrameObject.h"
 
-#include "ObjectRef.h"
 #include "PowerPointDispids.h"
 #include "TextRangeObject.h"
 
-CTextFrameObject::CTextFrameObject(std::shared_ptr<ApplicationState> state)
-    : CModelObject(std::move(state)), m_body(std::make_shared<CTextBody>())
+CTextFrameObject::CTextFrameObject(std::shared_ptr<ApplicationState> state,
+                                   CObjectRef<CSlideObject> slide, std::size_t index) noexcept
+    : CModelObject(std::move(state)), m_slide(std::move(slide)), m_index(index)
 {}
+
+CTextFrameObject::~CTextFrameObject()
+{
+    m_slide->Forget(this);
+}
 
 std::span<const DispatchRow<CTextFrameObject>> CTextFrameObject::Members()
 {
@@ -26,5 +31,6 @@ HRESULT CTextFrameObject::Answer(const InvokeCall& call)
 
 CVariant CTextFrameObject::GetTextRange(const CArguments&)
 {
-    return MakeObject<CTextRangeObject>(State(), m_body, CTextSpan::WholeText()).NewReference();
+    return MakeObject<CTextRangeObject>(State(), m_slide, m_index, CTextSpan::WholeText())
+        .HandOver();
 }

@@ -2,19 +2,21 @@
 #pragma once
 
 #include "ModelObject.h"
-#include "TextBody.h"
+#include "ObjectRef.h"
+#include "SlideObject.h"
 
+#include <cstddef>
 #include <memory>
 #include <span>
 
-// TextFrame: owns the text of one shape and hands out ranges over it.
+// TextFrame: the text of one placeholder, which it hands out ranges over.
 class CTextFrameObject final : public CModelObject
 {
 public:
-    explicit CTextFrameObject(std::shared_ptr<ApplicationState> state);
-
-    const CTextBody& Body() const noexcept { return *m_body; }
-    CTextBody& Body() noexcept { return *m_body; }
+    // index: the placeholder's, from 0.
+    CTextFrameObject(std::shared_ptr<ApplicationState> state, CObjectRef<CSlideObject> slide,
+                     std::size_t index) noexcept;
+    ~CTextFrameObject() override;
 
 private:
     HRESULT Answer(const InvokeCall& call) override;
@@ -22,6 +24,6 @@ private:
 
     CVariant GetTextRange(const CArguments& args);
 
-    // Shared with the ranges, which may outlive the frame in a client's hands.
-    std::shared_ptr<CTextBody> m_body;
+    CObjectRef<CSlideObject> m_slide;
+    std::size_t m_index;
 };

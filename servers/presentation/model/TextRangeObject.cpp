@@ -6,8 +6,10 @@
 #include <algorithm>
 
 CTextRangeObject::CTextRangeObject(std::shared_ptr<ApplicationState> state,
-                                   std::shared_ptr<CTextBody> body, CTextSpan span) noexcept
-    : CModelObject(std::move(state)), m_body(std::move(body)), m_span(span)
+                                   CObjectRef<CSlideObject> slide, std::size_t placeholder,
+                                   CTextSpan span) noexcept
+    : CModelObject(std::move(state)), m_slide(std::move(slide)), m_placeholder(placeholder),
+      m_span(span)
 {}
 
 std::span<const DispatchRow<CTextRangeObject>> CTextRangeObject::Members()
@@ -33,8 +35,9 @@ HRESULT CTextRangeObject::Answer(const InvokeCall& call)
 
 std::string CTextRangeObject::Text() const
 {
-    const TextExtent extent = m_span.Resolve(*m_body);
-    const auto& paragraphs = m_body->Paragraphs();
+    const CTextBody body = Body();
+    const TextExtent extent = m_span.Resolve(body);
+    const auto& paragraphs = body.Paragraphs();
     std::string text;
     for (std::size_t i = extent.from.paragraph; i <= extent.to.paragraph; ++i) {
         const std::string_view paragraph = paragraphs[i].text;
@@ -49,21 +52,23 @@ std::string CTextRangeObject::Text() const
 
 CVariant CTextRangeObject::NewRange(const CTextSpan& span) const
 {
-    return MakeObject<CTextRangeObject>(State(), m_body, span).NewReference();
+    return MakeObject<CTextRangeObject>(State(), m_slide, m_placeholder, span).HandOver();
 }
 
 CVariant CTextRangeObject::PutText(const CArguments& args)
 {
-    const TextExtent extent = m_span.Resolve(*m_body);
-    const TextPosition end = m_body->Replace(extent, args.String(0));
+    CTextBody body = Body();
+    const TextExtent extent = m_span.Resolve(body);
+    const TextPosition end = body.Replace(extent, args.String(0));
     m_span = m_span.AfterReplace(extent, end);
     return {};
 }
 
 CVariant CTextRangeObject::InsertAfter(const CArguments& args)
 {
-    const TextPosition at = m_span.Resolve(*m_body).to;
-    const TextPosition end = m_body->Replace(TextExtent{at, at}, args.String(0));
+    CTextBody body = Body();
+    const TextPosition at = m_span.Resolve(body).to;
+    const TextPosition end = body.Replace(TextExtent{at, at}, args.String(0));
     return NewRange(CTextSpan::Characters(TextExtent{at, end}));
 }
 
@@ -77,7 +82,8 @@ CVariant CTextRangeObject::Paragraphs(const CArguments& args)
         throw CServerError(ServerError::ParagraphStartOutOfRange, {std::to_string(start)});
     if (length < 1)
         throw CServerError(ServerError::ParagraphLengthOutOfRange, {std::to_string(length)});
-    const ParagraphRun run = m_body->ParagraphsOf(m_span.Resolve(*m_body));
+    const CTextBody body = Body();
+    const ParagraphRun run = body.ParagraphsOf(m_span.Resolve(body));
     const std::size_t offset = std::min(static_cast<std::size_t>(start - 1), run.Count() - 1);
     const std::size_t count = std::min(static_cast<std::size_t>(length), run.Count() - offset);
     return NewRange(CTextSpan::Paragraphs(run.first + offset, count));
@@ -89,7 +95,7 @@ CVariant CTextRangeObject::PutIndentLevel(const CArguments& args)
     if (level < 0 || level > kMaxIndentLevel)
         throw CServerError(ServerError::IndentLevelOutOfRange, {std::to_string(level)});
     // A bullet line of a lone "." asks for level 0: it is shown at the top.
-    m_body->SetIndentLevel(m_body->ParagraphsOf(m_span.Resolve(*m_body)),
-                           std::max(level, kMinIndentLevel));
+    CTextBody body = Body();
+    body.SetIndentLevel(body.ParagraphsOf(m_span.Resolve(body)), std::max(level, kMinIndentLevel));
     return {};
 }

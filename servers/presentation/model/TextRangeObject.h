@@ -3,9 +3,11 @@
 
 #include "ModelObject.h"
 #include "ObjectRef.h"
+#include "SlideObject.h"
 #include "TextBody.h"
 #include "TextSpan.h"
 
+#include <cstddef>
 #include <memory>
 #include <span>
 #include <string>
@@ -15,8 +17,9 @@
 class CTextRangeObject final : public CModelObject
 {
 public:
-    CTextRangeObject(std::shared_ptr<ApplicationState> state, std::shared_ptr<CTextBody> body,
-                     CTextSpan span) noexcept;
+    // placeholder: the index on slide of the placeholder whose text the range is on.
+    CTextRangeObject(std::shared_ptr<ApplicationState> state, CObjectRef<CSlideObject> slide,
+                     std::size_t placeholder, CTextSpan span) noexcept;
 
     // The text the range covers now, paragraphs separated by "\r".
     std::string Text() const;
@@ -31,7 +34,10 @@ private:
     CVariant PutIndentLevel(const CArguments& args);
 
     CVariant NewRange(const CTextSpan& span) const;
+    CTextBody Body() const { return m_slide->Body(m_placeholder); }
 
-    std::shared_ptr<CTextBody> m_body;
+    // Holds the text, which may outlive its frame in a client's hands.
+    CObjectRef<CSlideObject> m_slide;
+    std::size_t m_placeholder;
     CTextSpan m_span;
 };

@@ -133,6 +133,27 @@ TEST_F(ShapesTest, ItemFindsAShapeByNameOrByPosition)
     EXPECT_EQ(Texts(slideData.placeholders[2]), Strings{"right"});
 }
 
+// The shapes and frames are made on request: while a client holds one,
+// asking again gives that object, and once let go it is made anew on the
+// same text.
+TEST_F(ShapesTest, AHeldShapeOrFrameIsTheOneAskedForAgain)
+{
+    const PowerPoint::Slide slide = NewPresentation().GetSlides().Add(1, 3);
+    {
+        const PowerPoint::Shapes shapes = slide.GetShapes();
+        const PowerPoint::Shape shape = shapes.Item("Rectangle 3");
+        const PowerPoint::TextFrame frame = shape.GetTextFrame();
+        EXPECT_EQ(slide.GetShapes().GetDispatch(), shapes.GetDispatch());
+        EXPECT_EQ(shapes.Item(CVariant(2)).GetDispatch(), shape.GetDispatch());
+        EXPECT_NE(shapes.Item(CVariant(3)).GetDispatch(), shape.GetDispatch());
+        EXPECT_EQ(slide.GetShapes().Item("Rectangle 3").GetTextFrame().GetDispatch(),
+                  frame.GetDispatch());
+        frame.GetTextRange().SetText("kept");
+    }
+    Range(slide, "Rectangle 3").InsertAfter("\rmore");
+    EXPECT_EQ(Texts(Document().slides.at(0).placeholders[1]), (Strings{"kept", "more"}));
+}
+
 TEST_F(ShapesTest, ItemNamesWhatItCouldNotFind)
 {
     const PowerPoint::Shapes shapes = NewPresentation().GetSlides().Add(1, 2).GetShapes();

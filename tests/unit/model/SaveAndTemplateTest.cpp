@@ -120,16 +120,9 @@ TEST_F(SaveAsTest, TheWriterReadsTheModelsTextInPlaceAndGivesItBack)
     const PowerPoint::Presentation talk = MakeTalk();
     EXPECT_SERVER_EXCEPTION(talk.SaveAs("Talk.ppt", 1, 0), E_FAIL, "The disk is full.");
 
-    const CTextBody& body = AppObject()
-                                .Presentations()
-                                .Presentation(0)
-                                .Slides()
-                                .Slide(1)
-                                .Shapes()
-                                .Shape(1)
-                                .TextFrame()
-                                .Body();
-    EXPECT_EQ(writer->seen, body.Paragraphs().Text().data());
+    const Placeholder& body =
+        AppObject().Presentations().Presentation(0).Slides().Slide(1).PlaceholderAt(1);
+    EXPECT_EQ(writer->seen, body.paragraphs.Text().data());
     const PresentationDocument kept = Document();
     EXPECT_EQ(Texts(kept.slides[0].placeholders[0]), std::vector<std::string>{"Talk"});
     EXPECT_EQ(Texts(kept.slides[1].placeholders[1]),

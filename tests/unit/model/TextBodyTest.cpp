@@ -30,6 +30,17 @@ void Append(CTextBody& body, const std::string& text)
     body.Replace(TextExtent{body.End(), body.End()}, text);
 }
 
+// Each test edits the text of a new placeholder.
+class TextBody : public testing::Test
+{
+protected:
+    Placeholder m_placeholder;
+    CTextBody body{m_placeholder.paragraphs};
+};
+
+class TextSpan : public TextBody
+{};
+
 } // namespace
 
 TEST(SplitParagraphs, EachBreakFormStartsOneParagraph)
@@ -43,34 +54,30 @@ TEST(SplitParagraphs, EachBreakFormStartsOneParagraph)
     EXPECT_EQ(SplitParagraphs("tab\tand\vbreak"), Texts{"tab\tand\vbreak"});
 }
 
-TEST(TextBody, StartsWithOneEmptyTopLevelParagraph)
+TEST_F(TextBody, StartsWithOneEmptyTopLevelParagraph)
 {
-    const CTextBody body;
     EXPECT_EQ(TextsOf(body), std::vector<std::string>{""});
     EXPECT_EQ(LevelsOf(body), std::vector<int>{1});
     EXPECT_EQ(body.End(), (TextPosition{0, 0}));
 }
 
-TEST(TextBody, AppendingReturnsTheEndOfTheInsertedText)
+TEST_F(TextBody, AppendingReturnsTheEndOfTheInsertedText)
 {
-    CTextBody body;
     EXPECT_EQ(body.Replace(TextExtent{}, "first"), (TextPosition{0, 5}));
     EXPECT_EQ(body.Replace(TextExtent{body.End(), body.End()}, "\r\nsecond"), (TextPosition{1, 6}));
     EXPECT_EQ(body.Text(), "first\rsecond");
 }
 
-TEST(TextBody, ReplacingInsideAParagraphKeepsTheRestOfIt)
+TEST_F(TextBody, ReplacingInsideAParagraphKeepsTheRestOfIt)
 {
-    CTextBody body;
     Append(body, "one two three");
     const TextPosition end = body.Replace(TextExtent{{0, 4}, {0, 7}}, "2\r2b");
     EXPECT_EQ(end, (TextPosition{1, 2}));
     EXPECT_EQ(TextsOf(body), (std::vector<std::string>{"one 2", "2b three"}));
 }
 
-TEST(TextBody, ReplacingAcrossParagraphsJoinsHeadAndTail)
+TEST_F(TextBody, ReplacingAcrossParagraphsJoinsHeadAndTail)
 {
-    CTextBody body;
     Append(body, "alpha\rbeta\rgamma\rdelta");
     body.SetIndentLevel(ParagraphRun{2, 3}, 4);
     body.Replace(TextExtent{{0, 2}, {2, 3}}, "-");
@@ -80,9 +87,8 @@ TEST(TextBody, ReplacingAcrossParagraphsJoinsHeadAndTail)
 
 // The paragraphs after an insertion keep their own text, and a byte that
 // is not UTF-8 is repaired on the way in.
-TEST(TextBody, ParagraphsInsertedInTheMiddleMoveTheOnesAfterThem)
+TEST_F(TextBody, ParagraphsInsertedInTheMiddleMoveTheOnesAfterThem)
 {
-    CTextBody body;
     Append(body, "a\rb\rc");
     body.SetIndentLevel(ParagraphRun{2, 2}, 2);
     EXPECT_EQ(body.Replace(TextExtent{{1, 0}, {1, 1}}, "x\r\xE9\rz"), (TextPosition{3, 1}));
@@ -91,9 +97,8 @@ TEST(TextBody, ParagraphsInsertedInTheMiddleMoveTheOnesAfterThem)
     EXPECT_EQ(body.Text(), "a\rx\r\xC3\xA9\rz\rc");
 }
 
-TEST(TextBody, NewParagraphsTakeTheLevelWhereTheTextGoesIn)
+TEST_F(TextBody, NewParagraphsTakeTheLevelWhereTheTextGoesIn)
 {
-    CTextBody body;
     Append(body, "top\rdeep");
     body.SetIndentLevel(ParagraphRun{1, 1}, 3);
     Append(body, "er\rdeeper still");
@@ -105,18 +110,16 @@ TEST(TextBody, NewParagraphsTakeTheLevelWhereTheTextGoesIn)
     EXPECT_EQ(LevelsOf(body), (std::vector<int>{1, 3, 3}));
 }
 
-TEST(TextBody, ParagraphsOfAnExtentEndingAfterABreakLeaveTheNextOneOut)
+TEST_F(TextBody, ParagraphsOfAnExtentEndingAfterABreakLeaveTheNextOneOut)
 {
-    CTextBody body;
     Append(body, "a\rb\rc");
     EXPECT_EQ(body.ParagraphsOf(TextExtent{{0, 0}, {1, 0}}).last, 0u);
     EXPECT_EQ(body.ParagraphsOf(TextExtent{{0, 1}, {2, 1}}).last, 2u);
     EXPECT_EQ(body.ParagraphsOf(TextExtent{{1, 0}, {1, 0}}).Count(), 1u);
 }
 
-TEST(TextBody, ClampNeverCutsACharacter)
+TEST_F(TextBody, ClampNeverCutsACharacter)
 {
-    CTextBody body;
     Append(body, "\xC3\xA9t\xE2\x82\xAC"); // é t €
     EXPECT_EQ(body.Clamp(TextPosition{0, 1}), (TextPosition{0, 0}));
     EXPECT_EQ(body.Clamp(TextPosition{0, 4}), (TextPosition{0, 3}));
@@ -124,9 +127,8 @@ TEST(TextBody, ClampNeverCutsACharacter)
     EXPECT_EQ(body.Clamp(TextPosition{5, 0}), body.End());
 }
 
-TEST(TextSpan, ParagraphRunsFollowTheTextAndShrinkWithIt)
+TEST_F(TextSpan, ParagraphRunsFollowTheTextAndShrinkWithIt)
 {
-    CTextBody body;
     Append(body, "a\rb\rc");
     const CTextSpan second = CTextSpan::Paragraphs(1, 1);
     EXPECT_EQ(second.Resolve(body).to, (TextPosition{1, 1}));
@@ -140,9 +142,8 @@ TEST(TextSpan, ParagraphRunsFollowTheTextAndShrinkWithIt)
     EXPECT_EQ(fitted.to, (TextPosition{0, 1}));
 }
 
-TEST(TextSpan, CharacterRunsAreFittedToShorterText)
+TEST_F(TextSpan, CharacterRunsAreFittedToShorterText)
 {
-    CTextBody body;
     Append(body, "\xC3\xA9\xC3\xA9\xC3\xA9"); // three é
     const CTextSpan run = CTextSpan::Characters(TextExtent{{0, 2}, {0, 6}});
     body.Replace(TextExtent{{0, 0}, body.End()}, "\xC3\xA9x\xC3\xA9");
