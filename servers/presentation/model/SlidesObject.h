@@ -18,10 +18,11 @@ public:
     explicit CSlidesObject(std::shared_ptr<ApplicationState> state) noexcept;
     ~CSlidesObject() override;
 
-    // What memory allows, not what a format holds: a slide takes about a
-    // kilobyte here and in a save, and a note of 64 MB can name millions of
-    // slides, so a runaway note is stopped at about 30 MB of slides. A .pptx
-    // holds them all; a .ppt holds 4,000, and its writer refuses more.
+    // What memory allows, not what a format holds: a slide takes up to half
+    // a kilobyte here and as much again in a save, and a note of 64 MB can
+    // name millions of slides, so a runaway note is stopped at about 20 MB of
+    // slides. A .pptx holds them all; a .ppt holds 4,000, and its writer
+    // refuses more.
     static constexpr std::size_t kMaxSlides = 30000;
 
     std::size_t Count() const noexcept { return m_slides.size(); }
