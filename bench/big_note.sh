@@ -24,12 +24,9 @@ factor=8
 build_dir=${1:-build}
 megabytes=${2:-50}
 bound_mb=${3:-1536}
-cli="$build_dir/cli/quillon-cli"
-[[ -x "$cli" ]] || { echo "missing $cli; build quillon-cli first" >&2; exit 2; }
-[[ -x /usr/bin/time ]] || { echo "needs /usr/bin/time (Debian package time)" >&2; exit 2; }
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# shellcheck source=bench/bench-setup.sh
+source "$(dirname "$0")/bench-setup.sh"
+bench_setup "$build_dir"
 bytes=$((megabytes * 1000 * 1000))
 
 # Repeats a line until the note holds the wanted number of bytes.

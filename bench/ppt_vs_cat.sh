@@ -14,12 +14,9 @@ lines=${2:-10000}
 runs=${3:-20}
 target=${4:-12}
 here=$(dirname "$0")
-cli="$build_dir/cli/quillon-cli"
-[[ -x "$cli" ]] || { echo "missing $cli; build quillon-cli first" >&2; exit 2; }
-[[ -x /usr/bin/time ]] || { echo "needs /usr/bin/time (Debian package time)" >&2; exit 2; }
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# shellcheck source=bench/bench-setup.sh
+source "$(dirname "$0")/bench-setup.sh"
+bench_setup "$build_dir"
 "$here/gen-note" "$lines" > "$work/talk.note"
 mkdir -p "$work/out"
 ppt="$work/out/Generated talk.ppt"

@@ -12,15 +12,13 @@ build_dir=${1:-build}
 lines=${2:-100000}
 factor=${3:-20}
 runs=${4:-3}
-cli="$build_dir/cli/quillon-cli"
-[[ -x "$cli" ]] || { echo "missing $cli; build quillon-cli first" >&2; exit 2; }
+# shellcheck source=bench/bench-setup.sh
+source "$(dirname "$0")/bench-setup.sh"
+bench_setup "$build_dir"
 command -v pandoc > /dev/null || { echo "needs pandoc (Debian package pandoc)" >&2; exit 2; }
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
 # The outline: a title slide, then slides of one or two columns (three in a
-# hundred lines, so 100,000 lines stay below the 4,000 slides a presentation
+# hundred lines, so 100,000 lines stay below the 4,000 slides a .ppt
 # may hold) with bullets whose level rises by at most one from the bullet
 # before, so that Markdown nests every one of them as the note does.
 awk -v lines="$lines" 'BEGIN {

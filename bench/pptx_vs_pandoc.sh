@@ -17,12 +17,9 @@ lines=${2:-10000}
 factor=${3:-100}
 runs=${4:-10}
 here=$(dirname "$0")
-cli="$build_dir/cli/quillon-cli"
-[[ -x "$cli" ]] || { echo "missing $cli; build quillon-cli first" >&2; exit 2; }
-[[ -x /usr/bin/time ]] || { echo "needs /usr/bin/time (Debian package time)" >&2; exit 2; }
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# shellcheck source=bench/bench-setup.sh
+source "$(dirname "$0")/bench-setup.sh"
+bench_setup "$build_dir"
 "$here/gen-note" "$lines" > "$work/talk.note"
 printf 'Small\nOne title slide\n' > "$work/small.note"
 mkdir -p "$work/ours"
