@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # SPDX-License-Identifier: MIT
 # Sourced by the benchmark scripts that run quillon-cli: finds it in the
 # build folder, checks for /usr/bin/time, and makes the work folder, which
